@@ -11,9 +11,7 @@ std::string LibraryFileOf(const void* address) {
     return info.dli_fname;
 }
 
-void* OpenLoadedLibrary(const std::string& file) {
-    return dlopen(file.c_str(), RTLD_LAZY | RTLD_NOLOAD);
-}
+void* OpenLoadedLibrary(const std::string& file) { return dlopen(file.c_str(), RTLD_LAZY | RTLD_NOLOAD); }
 
 void* LibrarySymbol(void* library, const char* name) { return dlsym(library, name); }
 

@@ -2,9 +2,9 @@
 // asks the descriptor again, as a terminal may deliver more after an end-of-file.
 #include "platform/StandardInput.h"
 
+#include <unistd.h>
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 namespace zor {
 

@@ -39,9 +39,9 @@ public:
     void Feed(std::string_view bytes, TStringList& list);
 
 private:
-    bool lineOpen_ = false;     // the list's last line has no line break yet
-    bool afterCR_ = false;      // the text ends in the CR of a line break; an LF may follow
-    bool stopped_ = false;      // a zero byte was reached: the list is final
+    bool lineOpen_ = false;  // the list's last line has no line break yet
+    bool afterCR_ = false;   // the text ends in the CR of a line break; an LF may follow
+    bool stopped_ = false;   // a zero byte was reached: the list is final
 };
 
 }  // namespace zor

@@ -18,7 +18,9 @@ public:
 
     static HostValue Integer(int32_t value) { return HostValue(Payload(std::in_place_index<1>, value)); }
     static HostValue Double(double value) { return HostValue(Payload(std::in_place_index<2>, value)); }
-    static HostValue Text(std::string_view bytes) { return HostValue(Payload(std::in_place_index<3>, bytes)); }
+    static HostValue Text(std::string_view bytes) {
+        return HostValue(Payload(std::in_place_index<3>, bytes));
+    }
     static HostValue Boolean(bool value) { return HostValue(Payload(std::in_place_index<4>, value)); }
     // An array of `count` Empty elements. Elements are never arrays themselves.
     static HostValue Array(size_t count);

@@ -37,12 +37,8 @@ bool ConsoleLinesStale = false;
 // from the environment.
 char StartupArgumentText[] = "ruby\0-EUTF-8\0--disable=rubyopt\0-e\0";
 char* StartupArguments[] = {
-    StartupArgumentText,
-    StartupArgumentText + 5,
-    StartupArgumentText + 13,
-    StartupArgumentText + 31,
-    StartupArgumentText + 34,
-    nullptr,
+    StartupArgumentText,      StartupArgumentText + 5,  StartupArgumentText + 13,
+    StartupArgumentText + 31, StartupArgumentText + 34, nullptr,
 };
 constexpr int StartupArgumentCount = 5;
 
@@ -71,7 +67,8 @@ VALUE ConsoleWrite(int argc, VALUE* argv, VALUE) {
         const long count = StringLength(text);
         if (count > 0) {
             const char* bytes = StringBytes(text);
-            const GuardResult guard = Guard([bytes, count] { AppendToConsole(bytes, static_cast<size_t>(count)); });
+            const GuardResult guard =
+                Guard([bytes, count] { AppendToConsole(bytes, static_cast<size_t>(count)); });
             if (guard != GuardResult::Completed) RaiseGuardFailure(guard);
         }
         RB_GC_GUARD(text);
@@ -87,7 +84,8 @@ VALUE ConsoleGets(VALUE) {
     ReadStatus status = ReadStatus::Failed;
     const GuardResult guard = Guard([&input, &status] {
         status = input.ReadLine();
-        if (status == ReadStatus::Ok && !input.Line().empty() && input.Line()[0] == '\x04') status = ReadStatus::End;
+        if (status == ReadStatus::Ok && !input.Line().empty() && input.Line()[0] == '\x04')
+            status = ReadStatus::End;
         if (status == ReadStatus::Ok) input.Line().push_back('\n');
     });
     if (guard != GuardResult::Completed) RaiseGuardFailure(guard);

@@ -1,7 +1,6 @@
 // Data-item lookup in the interpreter library, and the argument error of the conversion.
 #include "ruby/RubyWrapper.h"
 
-
 #include <string>
 
 #include "platform/DynamicLibrary.h"
@@ -15,16 +14,15 @@ VALUE* DataItemAddress(const char* name) {
     // one of its functions; opening it only adds to its load count, and releasing leaves it.
     const std::string file = LibraryFileOf(reinterpret_cast<const void*>(&ruby_setup));
     void* library = file.empty() ? nullptr : OpenLoadedLibrary(file);
-    if (library == nullptr)
-        throw Exception("The Ruby interpreter library is not loaded in this process");
+    if (library == nullptr) throw Exception("The Ruby interpreter library is not loaded in this process");
     // The item is the variable the interpreter itself uses, which a copy in the program may
     // have taken the place of; without one, it is the library's own.
     void* address = BoundSymbol(name);
     if (address == nullptr) address = LibrarySymbol(library, name);
     ReleaseLibrary(library);
     if (address == nullptr)
-        throw Exception("The Ruby interpreter library exports no data item named \"" +
-                        std::string(name) + "\"");
+        throw Exception("The Ruby interpreter library exports no data item named \"" + std::string(name) +
+                        "\"");
     return static_cast<VALUE*>(address);
 }
 

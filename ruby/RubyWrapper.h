@@ -10,17 +10,19 @@ namespace zor {
 
 // Each routine behaves like the ruby.h macro named beside it, at the width of the build.
 
-inline bool IsFixnum(VALUE v) { return RB_FIXNUM_P(v); }                          // FIXNUM_P
-inline VALUE IntToFixnum(long n) { return RB_INT2FIX(n); }                        // INT2FIX
+inline bool IsFixnum(VALUE v) { return RB_FIXNUM_P(v); }    // FIXNUM_P
+inline VALUE IntToFixnum(long n) { return RB_INT2FIX(n); }  // INT2FIX
 inline VALUE ByteToFixnum(VALUE word) { return RB_INT2FIX(static_cast<long>(word & 0xFF)); }
-inline long FixnumToInt(VALUE v) { return RB_FIX2LONG(v); }                       // FIX2LONG
-inline bool IsSymbol(VALUE v) { return RB_SYMBOL_P(v); }                          // SYMBOL_P
-inline int ValueType(VALUE v) { return static_cast<int>(rb_type(v)); }           // TYPE
+inline long FixnumToInt(VALUE v) { return RB_FIX2LONG(v); }             // FIX2LONG
+inline bool IsSymbol(VALUE v) { return RB_SYMBOL_P(v); }                // SYMBOL_P
+inline int ValueType(VALUE v) { return static_cast<int>(rb_type(v)); }  // TYPE
 
 // These three may raise interpreter errors: call them only under the interpreter's protection.
-inline void CheckValueType(VALUE v, int code) { Check_Type(v, static_cast<ruby_value_type>(code)); }  // Check_Type
-inline long NumToInt(VALUE v) { return RB_NUM2LONG(v); }                          // NUM2LONG
-inline double NumToDouble(VALUE v) { return rb_num2dbl(v); }                      // NUM2DBL
+inline void CheckValueType(VALUE v, int code) {
+    Check_Type(v, static_cast<ruby_value_type>(code));
+}  // Check_Type
+inline long NumToInt(VALUE v) { return RB_NUM2LONG(v); }      // NUM2LONG
+inline double NumToDouble(VALUE v) { return rb_num2dbl(v); }  // NUM2DBL
 
 // Read without a type check: pass only values whose type is established.
 inline long StringLength(VALUE v) { return RSTRING_LEN(v); }

@@ -36,17 +36,17 @@ int32_t IntegerOf(VALUE value) {
 // The element table; `top` selects the top-level rules, where unhandled types are Empty.
 HostValue ScalarOf(VALUE value, int type, bool top) {
     switch (type) {
-    case T_NIL: return HostValue();
-    case T_FLOAT: return HostValue::Double(NumToDouble(value));
-    case T_STRING: return HostValue::Text(StringValueToText(value));
-    case T_FIXNUM:
-    case T_BIGNUM: return HostValue::Integer(IntegerOf(value));
-    case T_TRUE: return HostValue::Boolean(true);
-    case T_FALSE: return HostValue::Boolean(false);
-    case T_DATA: RaiseArgumentError(WrongArgumentType);
-    default:
-        if (!top) RaiseArgumentError(WrongArgumentType);
-        return HostValue();
+        case T_NIL: return HostValue();
+        case T_FLOAT: return HostValue::Double(NumToDouble(value));
+        case T_STRING: return HostValue::Text(StringValueToText(value));
+        case T_FIXNUM:
+        case T_BIGNUM: return HostValue::Integer(IntegerOf(value));
+        case T_TRUE: return HostValue::Boolean(true);
+        case T_FALSE: return HostValue::Boolean(false);
+        case T_DATA: RaiseArgumentError(WrongArgumentType);
+        default:
+            if (!top) RaiseArgumentError(WrongArgumentType);
+            return HostValue();
     }
 }
 

@@ -5,8 +5,8 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config clang-format
   libgtest-dev libbenchmark-dev
-  ruby-dev
-  gcc-multilib g++-multilib ruby3.1-dev:i386 libgtest-dev:i386
+  ruby ruby-dev
+  gcc-multilib g++-multilib ruby3.1-dev:i386 libgtest-dev:i386 qemu-user
 )
 
 missing=()

@@ -50,8 +50,9 @@ TEST(ValueRoutines, TypeCodesOfImmediatesAndObjects) {
 
 TEST(ValueRoutines, ExactWordPatternsOfTheNarrowBuild) {
     if (!Narrow) GTEST_SKIP() << "the value word is " << 8 * sizeof(VALUE) << " bits wide here";
-    const std::pair<VALUE, int> types[] = {{0, T_FALSE}, {2, T_TRUE},          {4, T_NIL},      {6, T_UNDEF},
-                                           {1, T_FIXNUM}, {0xFFFFFFFF, T_FIXNUM}, {0x10E, T_SYMBOL}};
+    const std::pair<VALUE, int> types[] = {{0, T_FALSE},     {2, T_TRUE},   {4, T_NIL},
+                                           {6, T_UNDEF},     {1, T_FIXNUM}, {0xFFFFFFFF, T_FIXNUM},
+                                           {0x10E, T_SYMBOL}};
     for (const auto& [word, type] : types) EXPECT_EQ(type, ValueType(word)) << std::hex << word;
     EXPECT_TRUE(IsSymbol(0x10E));
     EXPECT_FALSE(IsFixnum(0x10E));

@@ -37,7 +37,9 @@ protected:
 };
 
 TEST_F(ConsoleInput, GetsAnswersEachLineWithOneLineFeed) {
-    FeedStandardInput("abc\r\nxyz\n\n\x04" "ctl\na\0b\nlast"s);
+    FeedStandardInput(
+        "abc\r\nxyz\n\n\x04"
+        "ctl\na\0b\nlast"s);
     EXPECT_EQ(HostValue::Text("abc\n"), Run("gets"));
     EXPECT_EQ(HostValue::Text("abc\n"), Run("$_"));
     EXPECT_EQ(HostValue::Text("xyz\n"), Run("$stdin.gets"));
@@ -57,7 +59,8 @@ TEST_F(ConsoleInput, AReadingLoopSeesEveryLinePastAnEmptyOne) {
 
 TEST_F(ConsoleInput, LinesCarryTheDefaultExternalEncoding) {
     FeedStandardInput("\xC3\xA9\n");
-    EXPECT_EQ(HostValue::Boolean(true), Run("l = gets; l.encoding == Encoding::UTF_8 && l.chomp == \"\\u00e9\""));
+    EXPECT_EQ(HostValue::Boolean(true),
+              Run("l = gets; l.encoding == Encoding::UTF_8 && l.chomp == \"\\u00e9\""));
 }
 
 TEST_F(ConsoleInput, GetcAnswersBytesAndNilForZeroAndTheEnd) {

@@ -54,8 +54,8 @@ const std::vector<Converts>& ConvertingCases() {
         {"[1, 'x', nil, true, 2.5, 2**30]",
          Elements({HostValue::Integer(1), HostValue::Text("x"), HostValue(), HostValue::Boolean(true),
                    HostValue::Double(2.5), HostValue::Integer(1073741824)})},
-        {"[false, -2**31, '']", Elements({HostValue::Boolean(false), HostValue::Integer(-2147483647 - 1),
-                                          HostValue::Text("")})},
+        {"[false, -2**31, '']",
+         Elements({HostValue::Boolean(false), HostValue::Integer(-2147483647 - 1), HostValue::Text("")})},
         {":a", HostValue()},
         {"Object.new", HostValue()},
         {"{}", HostValue()},
@@ -84,12 +84,13 @@ const std::vector<Fails>& FailingCases() {
         {"method(:puts)", "wrong argument type"},
         {"[Time.now]", "wrong argument type"},
         // The interpreter's own range error for a conversion to a 32-bit integer.
-        {"2**31", Narrow ? "bignum too big to convert into `long'" : "integer 2147483648 too big to convert to `int'"},
-        {"-2**31 - 1",
-         Narrow ? "bignum too big to convert into `long'" : "integer -2147483649 too small to convert to `int'"},
+        {"2**31",
+         Narrow ? "bignum too big to convert into `long'" : "integer 2147483648 too big to convert to `int'"},
+        {"-2**31 - 1", Narrow ? "bignum too big to convert into `long'"
+                              : "integer -2147483649 too small to convert to `int'"},
         {"2**64", "bignum too big to convert into `long'"},
-        {"[1, 2**40]",
-         Narrow ? "bignum too big to convert into `long'" : "integer 1099511627776 too big to convert to `int'"},
+        {"[1, 2**40]", Narrow ? "bignum too big to convert into `long'"
+                              : "integer 1099511627776 too big to convert to `int'"},
     };
     return cases;
 }

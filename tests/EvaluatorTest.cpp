@@ -63,19 +63,16 @@ TEST_F(Evaluator, AFailedEvaluationKeepsItsMessageAndAnswersEmpty) {
         std::string message;
     };
     const Case cases[] = {
-        {"raise 'boom'", "boom"},
-        {"raise ArgumentError, ''", ""},
-        {"exit", "exit"},
-        {"exit 3", "exit"},
-        {"abort 'gone'", "gone"},
-        {"throw :x", "uncaught throw :x"},
+        {"raise 'boom'", "boom"},    {"raise ArgumentError, ''", ""}, {"exit", "exit"},
+        {"exit 3", "exit"},          {"abort 'gone'", "gone"},        {"throw :x", "uncaught throw :x"},
         {"undefined_name_here", ""},  // checked by prefix below
     };
     for (const auto& c : cases) {
         EXPECT_EQ(HostValue(), Run(c.source)) << c.source;
         EXPECT_FALSE(evaluator.Succeeded()) << c.source;
         if (c.message.empty() && std::string(c.source).starts_with("undefined"))
-            EXPECT_TRUE(evaluator.LastErrorText.starts_with("undefined local variable or method `undefined_name_here'"))
+            EXPECT_TRUE(evaluator.LastErrorText.starts_with(
+                "undefined local variable or method `undefined_name_here'"))
                 << evaluator.LastErrorText;
         else
             EXPECT_EQ(c.message, evaluator.LastErrorText) << c.source;
@@ -133,12 +130,8 @@ TEST_F(Evaluator, OutputIsSplitIntoTheAttachedList) {
         std::vector<std::string> lines;
     };
     const Case cases[] = {
-        {"a\nb", {"a", "b"}},
-        {"\n", {""}},
-        {"", {}},
-        {"x\r\ny\rz\n", {"x", "y", "z"}},
-        {"a\n\rb", {"a", "", "b"}},
-        {"a\0b"s, {"a"}},
+        {"a\nb", {"a", "b"}},       {"\n", {""}},     {"", {}}, {"x\r\ny\rz\n", {"x", "y", "z"}},
+        {"a\n\rb", {"a", "", "b"}}, {"a\0b"s, {"a"}},
     };
     for (const auto& c : cases) {
         ClearConsole();
@@ -199,7 +192,8 @@ TEST_F(Evaluator, TheConsoleServesTheInterpretersIoMachinery) {
     )";
     EXPECT_EQ(HostValue(), Run(program));
     ASSERT_TRUE(evaluator.Succeeded()) << evaluator.LastErrorText;
-    EXPECT_EQ((std::vector<std::string>{"puts", "print1", ":p", "shift2", "007", "stderr", "warned"}), Lines(lines));
+    EXPECT_EQ((std::vector<std::string>{"puts", "print1", ":p", "shift2", "007", "stderr", "warned"}),
+              Lines(lines));
 }
 
 TEST_F(Evaluator, TheInterpreterHasItsBuiltInFeatures) {

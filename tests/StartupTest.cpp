@@ -20,7 +20,8 @@ struct sigaction Disposition(int signal) {
 }
 
 TEST(Startup, KeepsTheHostsSignalHandlersAndAlternateStack) {
-    const std::vector<int> signals = {SIGSEGV, SIGBUS, SIGTERM, SIGPIPE, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2};
+    const std::vector<int> signals = {SIGSEGV, SIGBUS,  SIGTERM, SIGPIPE, SIGINT,
+                                      SIGHUP,  SIGQUIT, SIGUSR1, SIGUSR2};
     struct sigaction host {};
     host.sa_handler = HostHandler;
     sigemptyset(&host.sa_mask);

@@ -9,14 +9,14 @@
 #include "platform/Exception.h"
 
 // Expects `statement` to throw `type` (derived from zor::Exception) with exactly `message`.
-#define EXPECT_THROW_MSG(statement, type, message)                                  \
-    do {                                                                            \
-        try {                                                                       \
-            statement;                                                              \
-            ADD_FAILURE() << "no " #type " thrown by " #statement;                  \
-        } catch (const type& error_) {                                              \
-            EXPECT_EQ(std::string(message), error_.Message()) << #statement;        \
-        }                                                                           \
+#define EXPECT_THROW_MSG(statement, type, message)                           \
+    do {                                                                     \
+        try {                                                                \
+            statement;                                                       \
+            ADD_FAILURE() << "no " #type " thrown by " #statement;           \
+        } catch (const type& error_) {                                       \
+            EXPECT_EQ(std::string(message), error_.Message()) << #statement; \
+        }                                                                    \
     } while (0)
 
 namespace zortest {
