@@ -5,16 +5,21 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/PodBuffer.h"
+
 namespace zor {
 
+// The lines are kept one after another in one block, with the end of each, so that a list of
+// millions of short lines costs little more than its bytes.
 class TStringList {
 public:
-    int Count() const noexcept { return static_cast<int>(lines_.size()); }
-    const std::string& operator[](int index) const { return lines_.at(static_cast<size_t>(index)); }
+    int Count() const noexcept { return static_cast<int>(ends_.Size()); }
+    std::string_view operator[](int index) const;
 
-    void Add(std::string_view line) { lines_.emplace_back(line); }
-    void AppendToLast(std::string_view bytes) { lines_.back().append(bytes); }
-    void Clear() noexcept { lines_.clear(); }
+    void Add(std::string_view line);
+    // Lengthens the last line; the list must not be empty.
+    void AppendToLast(std::string_view bytes);
+    void Clear() noexcept;
 
     // Split rule: CR LF, a lone LF and a lone CR each end one line; a break at the very end
     // adds no empty line; the first zero byte ends the text.
@@ -26,7 +31,8 @@ public:
     bool operator==(const TStringList& other) const = default;
 
 private:
-    std::vector<std::string> lines_;
+    PodBuffer<char> bytes_;
+    PodBuffer<size_t> ends_;
 };
 
 // Keeps a list equal to SetText of a growing text while only the appended bytes are looked

@@ -7,6 +7,7 @@
 #include <csignal>
 
 #include "platform/Exception.h"
+#include "platform/PodBuffer.h"
 #include "platform/Signals.h"
 #include "platform/StandardInput.h"
 #include "ruby/Protect.h"
@@ -24,7 +25,7 @@ constexpr const char* WrongThreadText =
 
 VALUE ConsoleClass = 0;
 VALUE ConsoleObject = 0;
-std::string ConsoleText;
+PodBuffer<char> ConsoleText;
 TStringList* ConsoleLines = nullptr;
 // The attached list is kept equal to the split of ConsoleText by feeding it only the new
 // bytes; after an attach or a failed feed it is rebuilt from the whole buffer once.
@@ -43,14 +44,14 @@ char* StartupArguments[] = {
 constexpr int StartupArgumentCount = 5;
 
 void AppendToConsole(const char* bytes, size_t count) {
-    ConsoleText.append(bytes, count);
+    ConsoleText.Append(bytes, count);
     if (ConsoleLines == nullptr) return;
     const bool rebuild = ConsoleLinesStale;
     ConsoleLinesStale = true;
     if (rebuild) {
         ConsoleLines->Clear();
         ConsoleSplitter.Reset();
-        ConsoleSplitter.Feed(ConsoleText, *ConsoleLines);
+        ConsoleSplitter.Feed(std::string_view(ConsoleText.Data(), ConsoleText.Size()), *ConsoleLines);
     } else {
         ConsoleSplitter.Feed(std::string_view(bytes, count), *ConsoleLines);
     }
@@ -196,13 +197,13 @@ void StartInterpreter() {
 VALUE ConsoleObjectValue() { return ConsoleObject; }
 
 void AttachConsoleLines(TStringList& list) {
-    ConsoleText.clear();
+    ConsoleText.Clear();
     ConsoleLines = &list;
     ConsoleLinesStale = true;
 }
 
 void ClearConsole() {
-    ConsoleText.clear();
+    ConsoleText.Clear();
     if (ConsoleLines == nullptr) return;
     ConsoleLines->Clear();
     ConsoleSplitter.Reset();
@@ -230,6 +231,6 @@ void TRubyEval::Evaluate(const std::string& source, HostValue& result) {
 
 void TRubyEval::EvaluateExpression(HostValue& result) { Evaluate(Expression_.Text(), result); }
 
-std::string TRubyEval::ConsoleOutput() { return ConsoleText; }
+std::string TRubyEval::ConsoleOutput() { return std::string(ConsoleText.Data(), ConsoleText.Size()); }
 
 }  // namespace zor
