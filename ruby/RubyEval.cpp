@@ -23,6 +23,9 @@ constexpr const char* OptionsFailedText = "The Ruby interpreter could not load i
 constexpr const char* WrongThreadText =
     "Ruby code can only be evaluated on the thread that started the Ruby interpreter";
 
+// The virtual machine and its built-in features are up; the console may still be missing if
+// installing it failed, and a later start-up then only retries that.
+bool MachineStarted = false;
 VALUE ConsoleClass = 0;
 VALUE ConsoleObject = 0;
 PodBuffer<char> ConsoleText;
@@ -186,11 +189,13 @@ void StartInterpreter() {
     // The interpreter installs handlers for many signals; those are the host's. Its SIGCHLD
     // handler stays (child processes are reaped through it) and so does SIGVTALRM, with
     // which it interrupts its threads.
-    const char* failure = nullptr;
-    const SignalDispositions signals = SignalDispositions::Save();
-    const bool started = StartVirtualMachine(failure);
-    signals.Restore({SIGCHLD, SIGVTALRM});
-    if (!started) throw Exception(failure);
+    if (!MachineStarted) {
+        const char* failure = nullptr;
+        const SignalDispositions signals = SignalDispositions::Save();
+        MachineStarted = StartVirtualMachine(failure);
+        signals.Restore({SIGCHLD, SIGVTALRM});
+        if (!MachineStarted) throw Exception(failure);
+    }
     InstallConsole();
 }
 

@@ -13,13 +13,9 @@
 using namespace zor;
 using namespace std::string_literals;
 
-namespace {
+using zortest::Lines;
 
-std::vector<std::string> Lines(const TStringList& list) {
-    std::vector<std::string> lines;
-    for (int i = 0; i < list.Count(); ++i) lines.emplace_back(list[i]);
-    return lines;
-}
+namespace {
 
 // A double-quoted Ruby literal of the bytes.
 std::string RubyLiteral(const std::string& bytes) {

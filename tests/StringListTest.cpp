@@ -6,18 +6,15 @@
 #include <vector>
 
 #include "platform/StringList.h"
+#include "tests/TestSupport.h"
 
 using zor::LineSplitter;
 using zor::TStringList;
 using namespace std::string_literals;
 
-namespace {
+using zortest::Lines;
 
-std::vector<std::string> Lines(const TStringList& list) {
-    std::vector<std::string> lines;
-    for (int i = 0; i < list.Count(); ++i) lines.emplace_back(list[i]);
-    return lines;
-}
+namespace {
 
 struct SplitCase {
     std::string text;

@@ -5,8 +5,10 @@
 #include <ruby.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/Exception.h"
+#include "platform/StringList.h"
 
 // Expects `statement` to throw `type` (derived from zor::Exception) with exactly `message`.
 #define EXPECT_THROW_MSG(statement, type, message)                           \
@@ -20,6 +22,12 @@
     } while (0)
 
 namespace zortest {
+
+inline std::vector<std::string> Lines(const zor::TStringList& list) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < list.Count(); ++i) lines.emplace_back(list[i]);
+    return lines;
+}
 
 // The value of a Ruby expression, evaluated straight through the interpreter; the test fails
 // when the evaluation does.
