@@ -7,6 +7,7 @@
 #include "platform/Exception.h"
 #include "platform/StringList.h"
 #include "ruby/HostValue.h"
+#include "ruby/HostValueText.h"
 #include "ruby/RubyEval.h"
 
 int main(int argc, char** argv) {
@@ -31,8 +32,7 @@ int main(int argc, char** argv) {
         zor::DetachConsoleLines();
         std::cout << "console:\n" << lines.Text() << "result: ";
         if (evaluator.Succeeded()) {
-            zor::PrintTo(result, &std::cout);
-            std::cout << "\n";
+            std::cout << zor::HostValueToText(result) << "\n";
             return 0;
         }
         std::cout << "(failed)\nerror: " << evaluator.LastErrorText << "\n";

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "platform/Exception.h"
+#include "platform/LibraryTexts.h"
 #include "ruby/Protect.h"
 #include "ruby/RubyWrapper.h"
 
@@ -14,9 +15,6 @@ namespace zor {
 namespace {
 
 constexpr const char* WrongArgumentType = "wrong argument type";
-// The class library's texts for exhausted memory.
-constexpr const char* OutOfMemoryText = "Zu wenig Arbeitsspeicher";
-constexpr const char* ArrayCreateFailedText = "Fehler beim Erzeugen von Variante oder sicherem Array";
 
 // The integer as a 32-bit signed value, or the interpreter's own range error as an Exception.
 int32_t IntegerOf(VALUE value) {
@@ -56,7 +54,7 @@ void ArrayToHostValue(VALUE value, HostValue& result) {
     try {
         result = HostValue::Array(static_cast<size_t>(count));
     } catch (const std::bad_alloc&) {
-        throw EOutOfMemory(ArrayCreateFailedText);
+        throw EOutOfMemory(texts::VariantArrayCreate);
     }
     auto& slots = result.Elements();
     for (long i = 0; i < count; ++i) {
@@ -83,7 +81,7 @@ void ValueToHostValue(VALUE value, HostValue& result) {
     } catch (const Exception&) {
         throw;
     } catch (const std::bad_alloc&) {
-        throw EOutOfMemory(OutOfMemoryText);
+        throw EOutOfMemory(texts::OutOfMemory);
     }
     RB_GC_GUARD(value);
 }
