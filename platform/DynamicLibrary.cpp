@@ -13,6 +13,15 @@ std::string LibraryFileOf(const void* address) {
 
 void* OpenLoadedLibrary(const std::string& file) { return dlopen(file.c_str(), RTLD_LAZY | RTLD_NOLOAD); }
 
+void* LoadLibrary(const std::string& path, std::string& reason) {
+    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) {
+        const char* error = dlerror();
+        reason = error != nullptr ? error : "unknown reason";
+    }
+    return library;
+}
+
 void* LibrarySymbol(void* library, const char* name) { return dlsym(library, name); }
 
 void* BoundSymbol(const char* name) { return dlsym(RTLD_DEFAULT, name); }

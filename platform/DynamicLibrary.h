@@ -12,6 +12,10 @@ std::string LibraryFileOf(const void* address);
 // count; null when it is not loaded. Never loads anything new.
 void* OpenLoadedLibrary(const std::string& file);
 
+// Loads a library by its path, unchanged; null when it cannot be loaded, with the loader's
+// reason in `reason`.
+void* LoadLibrary(const std::string& path, std::string& reason);
+
 // The address of an exported symbol of the library, or null.
 void* LibrarySymbol(void* library, const char* name);
 
