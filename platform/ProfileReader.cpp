@@ -56,7 +56,8 @@ std::string ProfileFile::ReadString(std::string_view section, std::string_view k
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {
             const size_t close = line.find(']');
-            const std::string_view name = Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
+            const std::string_view name =
+                Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
             // Only the first section of the name is searched.
             if (inSection) break;
             inSection = SameName(name, wantedSection);
@@ -66,7 +67,8 @@ std::string ProfileFile::ReadString(std::string_view section, std::string_view k
         const size_t equals = line.find('=');
         if (equals == std::string_view::npos || !SameName(Trim(line.substr(0, equals)), wantedKey)) continue;
         std::string_view value = Trim(line.substr(equals + 1));
-        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+            value.back() == value.front())
             value = value.substr(1, value.size() - 2);
         return Limited(value);
     }

@@ -106,8 +106,8 @@ void RegisterCatalogue() {
         catalogue.GroupLabels[1] = settings.ReadString("GroupDescription", "1", GroupDefaults[1]);
         catalogue.GroupLabels[2] = settings.ReadString("GroupDescription", "2", GroupDefaults[2]);
         for (int id = 1; id <= 3; ++id)
-            catalogue.ActionDescriptions[id] = BarsToLineBreaks(
-                settings.ReadString("CommandDescription", catalogue.ActionNames[id], DescriptionDefaults[id]));
+            catalogue.ActionDescriptions[id] = BarsToLineBreaks(settings.ReadString(
+                "CommandDescription", catalogue.ActionNames[id], DescriptionDefaults[id]));
     } else {
         for (int group = 1; group <= 2; ++group) catalogue.GroupLabels[group] = GroupDefaults[group];
         for (int id = 1; id <= 3; ++id) catalogue.ActionDescriptions[id] = DescriptionDefaults[id];

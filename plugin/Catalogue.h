@@ -7,10 +7,10 @@
 namespace zor {
 
 struct TActionCatalogue {
-    std::string GroupLabels[3];         // 1 and 2
-    std::string ActionNames[11];        // by action ID, 1 to 10
-    int32_t ParamCounts[11] = {};       // by action ID, 1 to 10
-    std::string ActionDescriptions[11]; // by action ID, 1 to 10
+    std::string GroupLabels[3];          // 1 and 2
+    std::string ActionNames[11];         // by action ID, 1 to 10
+    int32_t ParamCounts[11] = {};        // by action ID, 1 to 10
+    std::string ActionDescriptions[11];  // by action ID, 1 to 10
 };
 
 // Empty until the first registration.

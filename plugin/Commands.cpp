@@ -76,10 +76,10 @@ std::string NotAnIntegerMessage(const std::string& text) {
 bool RunCommand(int32_t number, const std::string& a3, const std::string& a4, const std::string& a5,
                 const std::string& a6) {
     switch (number) {
-    case 1: return zorRubyConnect(a3);
-    case 2: return zorRubyEval(a3, a4, a5);
-    case 3: return zorRubySketchupCall(a3, a4, a5, a6);
-    default: return false;
+        case 1: return zorRubyConnect(a3);
+        case 2: return zorRubyEval(a3, a4, a5);
+        case 3: return zorRubySketchupCall(a3, a4, a5, a6);
+        default: return false;
     }
 }
 

@@ -58,7 +58,8 @@ char* GetVariableForCompanion(const char* name) {
 }
 
 char* SetVariableForCompanion(const char* name, const char* value) {
-    if (Host().SetVariable != nullptr) Host().SetVariable(name != nullptr ? name : "", value != nullptr ? value : "");
+    if (Host().SetVariable != nullptr)
+        Host().SetVariable(name != nullptr ? name : "", value != nullptr ? value : "");
     return NewHostString(DoneText);
 }
 

@@ -50,8 +50,8 @@ ZORRUBY_EXPORT void ZORRUBY_HOSTCALL nbInitPlugIn(void* opaque, char** title, ch
 }
 
 ZORRUBY_EXPORT void ZORRUBY_HOSTCALL nbRegisterPlugIn(HostAddActionProc addAction, HostAddFileProc addFile,
-                                                       HostGetVariableProc getVariable,
-                                                       HostSetVariableProc setVariable) {
+                                                      HostGetVariableProc getVariable,
+                                                      HostSetVariableProc setVariable) {
     Host().AddAction = addAction;
     Host().AddFile = addFile;
     Host().GetVariable = getVariable;
@@ -102,9 +102,9 @@ ZORRUBY_EXPORT char* ZORRUBY_STDCALL neobookPlayAction(const char* script) {
     return AtBoundary<char*>(nullptr, [&] { return PlayScriptForCompanion(script); });
 }
 
-ZORRUBY_EXPORT uint8_t ZORRUBY_STDCALL zorRubyExec(const char*, const char* number, const char* a3, const char* a4,
-                                                    const char* a5, const char* a6, intptr_t, intptr_t, intptr_t,
-                                                    intptr_t, intptr_t, intptr_t) {
+ZORRUBY_EXPORT uint8_t ZORRUBY_STDCALL zorRubyExec(const char*, const char* number, const char* a3,
+                                                   const char* a4, const char* a5, const char* a6, intptr_t,
+                                                   intptr_t, intptr_t, intptr_t, intptr_t, intptr_t) {
     return AtBoundary<uint8_t>(0, [&]() -> uint8_t {
         const std::string numberText = TextOf(number);
         int32_t command = 0;

@@ -44,8 +44,8 @@ extern "C" {
 /* Registers a group header (id 0) or an action (id 1 to 3). kinds holds highest + 1 bytes;
    count is the number of parameters (0 for a group header). */
 #if defined(__i386__)
-typedef void(ZORRUBY_HOSTCALL* HostAddActionProc)(int32_t id, const char* name, const char* hint, uint8_t count,
-                                                   int32_t highest, const uint8_t* kinds);
+typedef void(ZORRUBY_HOSTCALL* HostAddActionProc)(int32_t id, const char* name, const char* hint,
+                                                  uint8_t count, int32_t highest, const uint8_t* kinds);
 #else
 typedef void (*HostAddActionProc)(int32_t id, const char* name, const char* hint, const uint8_t* kinds,
                                   int32_t highest, uint8_t count);
@@ -68,8 +68,8 @@ typedef char*(ZORRUBY_STDCALL* CompanionFunction)(const char* argument);
    plug-in releases before storing a new HostString there. */
 ZORRUBY_EXPORT void ZORRUBY_HOSTCALL nbInitPlugIn(void* opaque, char** title, char** author, char** hint);
 ZORRUBY_EXPORT void ZORRUBY_HOSTCALL nbRegisterPlugIn(HostAddActionProc addAction, HostAddFileProc addFile,
-                                                       HostGetVariableProc getVariable,
-                                                       HostSetVariableProc setVariable);
+                                                      HostGetVariableProc getVariable,
+                                                      HostSetVariableProc setVariable);
 ZORRUBY_EXPORT void ZORRUBY_HOSTCALL nbRegisterScriptProcessor(HostPlayScriptProc playScript);
 ZORRUBY_EXPORT void ZORRUBY_HOSTCALL nbRegisterInterfaceAccess(HostInterfaceAccessProc interfaceAccess);
 /* params holds one text per parameter of the action. Answers 1 on success, 0 on failure; the
@@ -85,9 +85,9 @@ ZORRUBY_EXPORT char* ZORRUBY_STDCALL neobookPlayAction(const char* script);
 
 /* The generic command interface. Arguments 7 to 12 of zorRubyExec are never read. */
 ZORRUBY_EXPORT uint8_t ZORRUBY_STDCALL zorRubyExec(const char* unused, const char* number, const char* a3,
-                                                    const char* a4, const char* a5, const char* a6,
-                                                    intptr_t u7, intptr_t u8, intptr_t u9, intptr_t u10,
-                                                    intptr_t u11, intptr_t u12);
+                                                   const char* a4, const char* a5, const char* a6,
+                                                   intptr_t u7, intptr_t u8, intptr_t u9, intptr_t u10,
+                                                   intptr_t u11, intptr_t u12);
 ZORRUBY_EXPORT uint8_t ZORRUBY_STDCALL zorRubyCmdList(const char* unused, const char* form, char* buffer);
 
 #ifdef __cplusplus

@@ -112,7 +112,8 @@ bool zorRubyConnect(const std::string& statusVariable) {
     });
 }
 
-bool zorRubyEval(const std::string& source, const std::string& consoleVariable, const std::string& resultVariable) {
+bool zorRubyEval(const std::string& source, const std::string& consoleVariable,
+                 const std::string& resultVariable) {
     if (!HostCanBeWritten()) return false;
     return Reported([&] {
         if (GlobalEvaluator == nullptr) throw Exception(NotConnectedText);
@@ -145,9 +146,11 @@ bool zorRubySketchupCall(const std::string& libraryPath, const std::string& func
         if (const size_t slash = libraryPath.rfind('/'); slash != std::string::npos)
             SetCurrentDirectory(libraryPath.substr(0, slash + 1));
         void* library = CallLibrary(libraryPath);
-        const auto function = reinterpret_cast<CompanionFunction>(LibrarySymbol(library, functionName.c_str()));
+        const auto function =
+            reinterpret_cast<CompanionFunction>(LibrarySymbol(library, functionName.c_str()));
         if (function == nullptr)
-            throw Exception("The library \"" + libraryPath + "\" exports no function \"" + functionName + "\"");
+            throw Exception("The library \"" + libraryPath + "\" exports no function \"" + functionName +
+                            "\"");
         const char* answer = function(argument.c_str());
         SetHostVariable(BracketedName(resultVariable), answer != nullptr ? answer : "");
         return true;

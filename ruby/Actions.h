@@ -7,7 +7,8 @@
 namespace zor {
 
 bool zorRubyConnect(const std::string& statusVariable);
-bool zorRubyEval(const std::string& source, const std::string& consoleVariable, const std::string& resultVariable);
+bool zorRubyEval(const std::string& source, const std::string& consoleVariable,
+                 const std::string& resultVariable);
 bool zorRubySketchupCall(const std::string& libraryPath, const std::string& functionName,
                          const std::string& argument, const std::string& resultVariable);
 
