@@ -10,7 +10,7 @@ jobs=$(nproc)
 build() {
   local dir=$1
   shift
-  cmake -S . -B "$dir" -DZORRUBY_WERROR=ON "$@"
+  cmake -S . -B "$dir" -DZORRUBY_WERROR=ON -DZORRUBY_TESTS=ON "$@"
   cmake --build "$dir" -j"$jobs"
   ctest --test-dir "$dir" -j"$jobs" --output-on-failure </dev/null
 }
