@@ -45,8 +45,8 @@ std::map<std::string, std::string> Variables;
 std::vector<std::string> Written;
 
 #if defined(__i386__)
-void ZORRUBY_HOSTCALL AddAction(int32_t id, const char* name, const char* hint, uint8_t count, int32_t highest,
-                                const uint8_t* kinds) {
+void ZORRUBY_HOSTCALL AddAction(int32_t id, const char* name, const char* hint, uint8_t count,
+                                int32_t highest, const uint8_t* kinds) {
 #else
 void AddAction(int32_t id, const char* name, const char* hint, const uint8_t* kinds, int32_t highest,
                uint8_t count) {
@@ -201,9 +201,11 @@ int main(int argc, char** argv) {
     Start(plugin, title, author, hint);
 
     if (command == "info" && rest.empty()) {
-        std::cout << "title   " << title << "\nauthor  " << author << "\nhint    " << ForTerminal(hint) << "\n";
+        std::cout << "title   " << title << "\nauthor  " << author << "\nhint    " << ForTerminal(hint)
+                  << "\n";
         for (const auto& line : Written)
-            if (line.rfind("group", 0) == 0 || line.rfind("action", 0) == 0) std::cout << ForTerminal(line) << "\n";
+            if (line.rfind("group", 0) == 0 || line.rfind("action", 0) == 0)
+                std::cout << ForTerminal(line) << "\n";
         return 0;
     }
     if (command == "list" && (rest.empty() || (rest.size() == 1 && rest[0] == "--lisp"))) {

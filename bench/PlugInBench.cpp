@@ -1,0 +1,133 @@
+// The plug-in through its exported entry points, against the bare interpreter underneath.
+#include <benchmark/benchmark.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "host/TestHost.h"
+#include "platform/PodBuffer.h"
+#include "ruby/RubyEval.h"
+
+namespace {
+
+zorhost::TestHost& Host() {
+    static zorhost::TestHost* host = [] {
+        auto* h = new zorhost::TestHost(ZOR_PLUGIN_FILE);
+        h->Register();
+        if (!h->Exec(1, {"status"})) std::abort();
+        return h;
+    }();
+    return *host;
+}
+
+void BareProtectedEval(benchmark::State& state) {
+    Host();
+    for (auto _ : state) {
+        int status = 0;
+        benchmark::DoNotOptimize(rb_eval_string_protect("1+1", &status));
+    }
+}
+BENCHMARK(BareProtectedEval);
+
+void ExecActionEval(benchmark::State& state) {
+    auto& host = Host();
+    for (auto _ : state) benchmark::DoNotOptimize(host.Exec(2, {"1+1", "out", "res"}));
+    if (host.Variable("[res]") != "2") state.SkipWithError("wrong result");
+}
+BENCHMARK(ExecActionEval);
+
+// The bare capture: the same loop written to an IO object whose write only appends.
+zor::PodBuffer<char> SinkText;
+
+VALUE SinkWrite(int argc, VALUE* argv, VALUE) {
+    long total = 0;
+    for (int i = 0; i < argc; ++i) {
+        VALUE text = argv[i];
+        if (!RB_TYPE_P(text, T_STRING)) text = rb_obj_as_string(text);
+        SinkText.Append(RSTRING_PTR(text), static_cast<size_t>(RSTRING_LEN(text)));
+        total += RSTRING_LEN(text);
+    }
+    return LONG2NUM(total);
+}
+
+constexpr const char* LinesProgram = "200_000.times { puts 'line' }";
+
+void StartClean(benchmark::State& state) {
+    state.PauseTiming();
+    rb_gc();
+    state.ResumeTiming();
+}
+
+void BareCapture(benchmark::State& state) {
+    Host();
+    static VALUE sink = 0;
+    if (sink == 0) {
+        rb_global_variable(&sink);
+        const VALUE klass = rb_class_new(rb_cIO);
+        rb_define_method(klass, "write", SinkWrite, -1);
+        sink = rb_data_object_wrap(klass, nullptr, nullptr, nullptr);
+    }
+    for (auto _ : state) {
+        StartClean(state);
+        SinkText.Clear();
+        const VALUE console = rb_stdout;
+        rb_stdout = sink;
+        int status = 0;
+        rb_eval_string_protect(LinesProgram, &status);
+        rb_stdout = console;
+    }
+}
+BENCHMARK(BareCapture)->Unit(benchmark::kMillisecond);
+
+void ExecActionCapture(benchmark::State& state) {
+    auto& host = Host();
+    for (auto _ : state) {
+        StartClean(state);
+        benchmark::DoNotOptimize(host.Exec(2, {LinesProgram, "out", "res"}));
+    }
+    if (host.Variable("[out]").size() != 200'000 * 6) state.SkipWithError("output was lost");
+}
+BENCHMARK(ExecActionCapture)->Unit(benchmark::kMillisecond);
+
+// A fresh process of this program in the given mode, to the end.
+void RunChild(benchmark::State& state, const char* mode) {
+    for (auto _ : state) {
+        const pid_t child = fork();
+        if (child == 0) {
+            execl("/proc/self/exe", "plugin_bench", mode, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("the child failed");
+    }
+}
+
+void FreshProcessStartingTheInterpreter(benchmark::State& state) { RunChild(state, "--start-interpreter"); }
+BENCHMARK(FreshProcessStartingTheInterpreter)->Unit(benchmark::kMillisecond);
+
+void FreshProcessConnectingThePlugIn(benchmark::State& state) { RunChild(state, "--connect-plugin"); }
+BENCHMARK(FreshProcessConnectingThePlugIn)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--start-interpreter") == 0) {
+        zor::StartInterpreter();
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--connect-plugin") == 0) {
+        zorhost::TestHost host(ZOR_PLUGIN_FILE);
+        std::string title, author, hint;
+        host.Init(title, author, hint);
+        host.Register();
+        return host.Exec(1, {"status"}) ? 0 : 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
