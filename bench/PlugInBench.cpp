@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string>
 
+#include "bench/BaselineSink.h"
 #include "host/TestHost.h"
-#include "platform/PodBuffer.h"
 #include "ruby/RubyEval.h"
 
 namespace {
@@ -39,40 +39,14 @@ void ExecActionEval(benchmark::State& state) {
 }
 BENCHMARK(ExecActionEval);
 
-// The bare capture: the same loop written to an IO object whose write only appends.
-zor::PodBuffer<char> SinkText;
-
-VALUE SinkWrite(int argc, VALUE* argv, VALUE) {
-    long total = 0;
-    for (int i = 0; i < argc; ++i) {
-        VALUE text = argv[i];
-        if (!RB_TYPE_P(text, T_STRING)) text = rb_obj_as_string(text);
-        SinkText.Append(RSTRING_PTR(text), static_cast<size_t>(RSTRING_LEN(text)));
-        total += RSTRING_LEN(text);
-    }
-    return LONG2NUM(total);
-}
-
 constexpr const char* LinesProgram = "200_000.times { puts 'line' }";
-
-void StartClean(benchmark::State& state) {
-    state.PauseTiming();
-    rb_gc();
-    state.ResumeTiming();
-}
 
 void BareCapture(benchmark::State& state) {
     Host();
-    static VALUE sink = 0;
-    if (sink == 0) {
-        rb_global_variable(&sink);
-        const VALUE klass = rb_class_new(rb_cIO);
-        rb_define_method(klass, "write", SinkWrite, -1);
-        sink = rb_data_object_wrap(klass, nullptr, nullptr, nullptr);
-    }
+    const VALUE sink = zorbench::SinkObject();
     for (auto _ : state) {
-        StartClean(state);
-        SinkText.Clear();
+        zorbench::StartClean(state);
+        zorbench::SinkText().Clear();
         const VALUE console = rb_stdout;
         rb_stdout = sink;
         int status = 0;
@@ -85,7 +59,7 @@ BENCHMARK(BareCapture)->Unit(benchmark::kMillisecond);
 void ExecActionCapture(benchmark::State& state) {
     auto& host = Host();
     for (auto _ : state) {
-        StartClean(state);
+        zorbench::StartClean(state);
         benchmark::DoNotOptimize(host.Exec(2, {LinesProgram, "out", "res"}));
     }
     if (host.Variable("[out]").size() != 200'000 * 6) state.SkipWithError("output was lost");
