@@ -4,9 +4,9 @@
 // their bytes, not several times those.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <new>
 #include <type_traits>
@@ -37,7 +37,7 @@ public:
     void Append(const T* items, size_t count) {
         if (count == 0) return;
         Reserve(size_ + count);
-        std::memcpy(data_ + size_, items, count * sizeof(T));
+        std::copy_n(items, count, data_ + size_);
         size_ += count;
     }
     void PushBack(const T& item) { Append(&item, 1); }
@@ -48,7 +48,7 @@ public:
 
     bool operator==(const PodBuffer& other) const noexcept {
         return size_ == other.size_ &&
-               (size_ == 0 || std::memcmp(data_, other.data_, size_ * sizeof(T)) == 0);
+               std::equal(data_, data_ + size_, other.data_);
     }
 
 private:
