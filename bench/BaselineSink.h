@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 #include <ruby.h>
 
+#include "bench/Statistics.h"
 #include "platform/PodBuffer.h"
 
 namespace zorbench {

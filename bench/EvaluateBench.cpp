@@ -21,7 +21,7 @@ void BareProtectedEval(benchmark::State& state) {
         benchmark::DoNotOptimize(rb_eval_string_protect("1+1", &status));
     }
 }
-BENCHMARK(BareProtectedEval);
+BENCHMARK(BareProtectedEval)->ComputeStatistics("least", zorbench::Least);
 
 void Evaluate(benchmark::State& state) {
     auto& evaluator = Evaluator();
@@ -31,7 +31,7 @@ void Evaluate(benchmark::State& state) {
         benchmark::DoNotOptimize(result);
     }
 }
-BENCHMARK(Evaluate);
+BENCHMARK(Evaluate)->ComputeStatistics("least", zorbench::Least);
 
 std::string LinesProgram(long lines) { return std::to_string(lines) + ".times { puts 'line' }"; }
 
@@ -48,7 +48,11 @@ void CaptureIntoBufferOnly(benchmark::State& state) {
         rb_stdout = zor::ConsoleObjectValue();
     }
 }
-BENCHMARK(CaptureIntoBufferOnly)->Arg(200'000)->Arg(2'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(CaptureIntoBufferOnly)
+    ->ComputeStatistics("least", zorbench::Least)
+    ->Arg(200'000)
+    ->Arg(2'000'000)
+    ->Unit(benchmark::kMillisecond);
 
 void CaptureWithList(benchmark::State& state) {
     auto& evaluator = Evaluator();
@@ -65,7 +69,11 @@ void CaptureWithList(benchmark::State& state) {
     }
     if (lines.Count() != state.range(0)) state.SkipWithError("lines were lost");
 }
-BENCHMARK(CaptureWithList)->Arg(200'000)->Arg(2'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(CaptureWithList)
+    ->ComputeStatistics("least", zorbench::Least)
+    ->Arg(200'000)
+    ->Arg(2'000'000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

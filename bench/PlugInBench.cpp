@@ -30,14 +30,14 @@ void BareProtectedEval(benchmark::State& state) {
         benchmark::DoNotOptimize(rb_eval_string_protect("1+1", &status));
     }
 }
-BENCHMARK(BareProtectedEval);
+BENCHMARK(BareProtectedEval)->ComputeStatistics("least", zorbench::Least);
 
 void ExecActionEval(benchmark::State& state) {
     auto& host = Host();
     for (auto _ : state) benchmark::DoNotOptimize(host.Exec(2, {"1+1", "out", "res"}));
     if (host.Variable("[res]") != "2") state.SkipWithError("wrong result");
 }
-BENCHMARK(ExecActionEval);
+BENCHMARK(ExecActionEval)->ComputeStatistics("least", zorbench::Least);
 
 constexpr const char* LinesProgram = "200_000.times { puts 'line' }";
 
@@ -54,7 +54,7 @@ void BareCapture(benchmark::State& state) {
         rb_stdout = console;
     }
 }
-BENCHMARK(BareCapture)->Unit(benchmark::kMillisecond);
+BENCHMARK(BareCapture)->ComputeStatistics("least", zorbench::Least)->Unit(benchmark::kMillisecond);
 
 void ExecActionCapture(benchmark::State& state) {
     auto& host = Host();
@@ -64,7 +64,7 @@ void ExecActionCapture(benchmark::State& state) {
     }
     if (host.Variable("[out]").size() != 200'000 * 6) state.SkipWithError("output was lost");
 }
-BENCHMARK(ExecActionCapture)->Unit(benchmark::kMillisecond);
+BENCHMARK(ExecActionCapture)->ComputeStatistics("least", zorbench::Least)->Unit(benchmark::kMillisecond);
 
 // A fresh process of this program in the given mode, to the end.
 void RunChild(benchmark::State& state, const char* mode) {
@@ -81,10 +81,14 @@ void RunChild(benchmark::State& state, const char* mode) {
 }
 
 void FreshProcessStartingTheInterpreter(benchmark::State& state) { RunChild(state, "--start-interpreter"); }
-BENCHMARK(FreshProcessStartingTheInterpreter)->Unit(benchmark::kMillisecond);
+BENCHMARK(FreshProcessStartingTheInterpreter)
+    ->ComputeStatistics("least", zorbench::Least)
+    ->Unit(benchmark::kMillisecond);
 
 void FreshProcessConnectingThePlugIn(benchmark::State& state) { RunChild(state, "--connect-plugin"); }
-BENCHMARK(FreshProcessConnectingThePlugIn)->Unit(benchmark::kMillisecond);
+BENCHMARK(FreshProcessConnectingThePlugIn)
+    ->ComputeStatistics("least", zorbench::Least)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/Statistics.h"
 #include "ruby/HostValue.h"
 #include "ruby/HostValueText.h"
 
@@ -41,7 +42,7 @@ void ToChars18Digits(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(ToChars18Digits)->Unit(benchmark::kMillisecond);
+BENCHMARK(ToChars18Digits)->ComputeStatistics("least", zorbench::Least)->Unit(benchmark::kMillisecond);
 
 void FormatDouble(benchmark::State& state) {
     const auto& values = RandomDoubles();
@@ -50,7 +51,7 @@ void FormatDouble(benchmark::State& state) {
         for (double d : values) benchmark::DoNotOptimize(zor::FormatDouble(d, '.', text));
     }
 }
-BENCHMARK(FormatDouble)->Unit(benchmark::kMillisecond);
+BENCHMARK(FormatDouble)->ComputeStatistics("least", zorbench::Least)->Unit(benchmark::kMillisecond);
 
 void HostValueToText(benchmark::State& state) {
     const auto& values = RandomDoubles();
@@ -58,7 +59,7 @@ void HostValueToText(benchmark::State& state) {
         for (double d : values) benchmark::DoNotOptimize(zor::HostValueToText(zor::HostValue::Double(d)));
     }
 }
-BENCHMARK(HostValueToText)->Unit(benchmark::kMillisecond);
+BENCHMARK(HostValueToText)->ComputeStatistics("least", zorbench::Least)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

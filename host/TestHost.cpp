@@ -80,6 +80,8 @@ TestHost::TestHost(const std::string& pluginPath) {
                              "nbRegisterInterfaceAccess", "nbExecAction", "nbMessage", "neobookSetVar",
                              "neobookGetVar", "neobookPlayAction", "zorRubyExec", "zorRubyCmdList"})
         Entry(name);
+    exec_ = Entry("nbExecAction");
+    commandExec_ = Entry("zorRubyExec");
     Current = this;
 }
 
@@ -121,13 +123,13 @@ void TestHost::Register() {
 
 bool TestHost::Exec(int32_t id, std::vector<const char*> params) {
     params.push_back(nullptr);
-    return As<ExecActionFn>(Entry("nbExecAction"))(id, const_cast<char**>(params.data())) != 0;
+    return As<ExecActionFn>(exec_)(id, const_cast<char**>(params.data())) != 0;
 }
 
 void TestHost::Message(int32_t code) { As<MessageFn>(Entry("nbMessage"))(code, 0); }
 
 bool TestHost::CmdExec(const char* number, const char* a3, const char* a4, const char* a5, const char* a6) {
-    return As<CmdExecFn>(Entry("zorRubyExec"))("ignored", number, a3, a4, a5, a6, 7, 8, 9, 10, 11, 12) != 0;
+    return As<CmdExecFn>(commandExec_)("ignored", number, a3, a4, a5, a6, 7, 8, 9, 10, 11, 12) != 0;
 }
 
 std::string TestHost::CmdList(const char* form) {

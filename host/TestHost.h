@@ -54,6 +54,9 @@ public:
 
 private:
     void* library_ = nullptr;
+    // The entries called per action, resolved once.
+    void* exec_ = nullptr;
+    void* commandExec_ = nullptr;
 };
 
 }  // namespace zorhost
