@@ -47,8 +47,7 @@ public:
     void Clear() noexcept { size_ = 0; }
 
     bool operator==(const PodBuffer& other) const noexcept {
-        return size_ == other.size_ &&
-               std::equal(data_, data_ + size_, other.data_);
+        return size_ == other.size_ && std::equal(data_, data_ + size_, other.data_);
     }
 
 private:
