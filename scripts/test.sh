@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine, checks the formatting, builds the x86-64 and the i386 targets and an
 # x86-64 build under AddressSanitizer and UndefinedBehaviorSanitizer, all with warnings as
-# errors, and runs every test of each.
+# errors, runs every test of each, and the end-to-end tests under valgrind too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,6 +20,8 @@ build() {
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 build build
+# The end-to-end tests once more under valgrind's memcheck.
+ctest --test-dir build -T memcheck -R '^(PlugIn\.|zorhost\.(Eval|Run|Call|Exec)$)' -j"$jobs" --output-on-failure </dev/null
 build build-i386 -DCMAKE_TOOLCHAIN_FILE=cmake/i386.cmake
 
 # The interpreter scans the machine stack for live values, so no fake stacks; it never frees
