@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkg-config clang-format locales-all valgrind
+  cmake g++ make pkg-config clang-format locales-all valgrind clang-14 libclang-rt-14-dev
   libgtest-dev libbenchmark-dev
   ruby ruby-dev
   gcc-multilib g++-multilib ruby3.1-dev:i386 libgtest-dev:i386 qemu-user

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, checks the formatting, builds the x86-64 and the i386 targets and an
 # x86-64 build under AddressSanitizer and UndefinedBehaviorSanitizer, all with warnings as
-# errors, runs every test of each, and the end-to-end tests under valgrind too.
+# errors, runs every test of each and the end-to-end tests under valgrind too, then runs the
+# fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,4 +31,7 @@ export ASAN_OPTIONS=detect_stack_use_after_return=0:detect_leaks=1
 export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 build build-asan -DZORRUBY_SANITIZE=ON -DZORRUBY_BENCHMARKS=OFF
+
+# The fuzz targets, built with clang's libFuzzer, each run for a bounded time.
+CC=clang-14 CXX=clang++-14 build build-fuzz -DZORRUBY_FUZZ=ON -DZORRUBY_TESTS=OFF -DZORRUBY_BENCHMARKS=OFF
 echo "test: all passed"
