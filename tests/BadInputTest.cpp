@@ -38,6 +38,18 @@ TEST_F(BadInput, NullPointersForEveryTextOfEveryExport) {
     using Exec = uint8_t(ZORRUBY_HOSTCALL*)(int32_t, char**);
     EXPECT_EQ(0, reinterpret_cast<Exec>(host().Entry("nbExecAction"))(2, nullptr));
 
+    // Callbacks handed over as null are as good as none: actions answer false and write nothing.
+    using Register = void(ZORRUBY_HOSTCALL*)(void*, void*, void*, void*);
+    using RegisterOne = void(ZORRUBY_HOSTCALL*)(void*);
+    reinterpret_cast<Register>(host().Entry("nbRegisterPlugIn"))(nullptr, nullptr, nullptr, nullptr);
+    reinterpret_cast<RegisterOne>(host().Entry("nbRegisterScriptProcessor"))(nullptr);
+    reinterpret_cast<RegisterOne>(host().Entry("nbRegisterInterfaceAccess"))(nullptr);
+    EXPECT_FALSE(host().Exec(1, {"status"}));
+    using Play = char*(ZORRUBY_STDCALL*)(const char*);
+    std::free(reinterpret_cast<Play>(host().Entry("neobookPlayAction"))("script"));
+    host().Message(1);
+    EXPECT_EQ(0, host().setVariableCalls);
+
     host().Register();
     using Companion1 = char*(ZORRUBY_STDCALL*)(const char*);
     using Companion2 = char*(ZORRUBY_STDCALL*)(const char*, const char*);
@@ -80,6 +92,8 @@ TEST_F(BadInput, ProgramsThatEndBadlyAreReportedAndLeaveTheInterpreterUsable) {
         {"$zor_thread = Thread.new { sleep }; 6", true, nullptr},
         {"Thread.new { raise 'in a thread' }.join", false, "in a thread"},
         {"catch(:x) { throw :x, 7 }", true, nullptr},
+        {"require 'stringio'; $zor_saved = $stdout; $stdout = StringIO.new; 8", true, nullptr},
+        {"$stdout = $zor_saved; 9", true, nullptr},
     };
     for (const auto& p : programs) {
         SCOPED_TRACE(p.source);
