@@ -4,11 +4,11 @@
 // reverse. The standard convention is stdcall.
 #include "host/TestHost.h"
 
-#include <dlfcn.h>
-
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
+
+#include "host/HostSystem.h"
 
 #if defined(__i386__)
 #define HOST_REGISTER __attribute__((regparm(3), stdcall))
@@ -41,9 +41,7 @@ void HOST_REGISTER InterfaceAccess() { std::abort(); }
 
 void HOST_REGISTER GetVariable(const char* name, char** value) {
     const std::string text = Current->Variable(name);
-    char* block = static_cast<char*>(std::malloc(text.size() + 1));
-    std::memcpy(block, text.c_str(), text.size() + 1);
-    *value = block;
+    *value = NewHostString(text);
 }
 
 void HOST_REGISTER SetVariable(const char* name, const char* value) {
@@ -74,8 +72,9 @@ F As(void* entry) {
 }  // namespace
 
 TestHost::TestHost(const std::string& pluginPath) {
-    library_ = dlopen(pluginPath.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (library_ == nullptr) throw std::runtime_error(std::string("cannot load the plug-in: ") + dlerror());
+    std::string error;
+    library_ = LoadModule(pluginPath, error);
+    if (library_ == nullptr) throw std::runtime_error("cannot load the plug-in: " + error);
     for (const char* name : {"nbInitPlugIn", "nbRegisterPlugIn", "nbRegisterScriptProcessor",
                              "nbRegisterInterfaceAccess", "nbExecAction", "nbMessage", "neobookSetVar",
                              "neobookGetVar", "neobookPlayAction", "zorRubyExec", "zorRubyCmdList"})
@@ -91,7 +90,7 @@ TestHost::~TestHost() {
 }
 
 void* TestHost::Entry(const char* name) const {
-    void* entry = dlsym(library_, name);
+    void* entry = ModuleEntry(library_, name);
     if (entry == nullptr) throw std::runtime_error(std::string("the plug-in lacks ") + name);
     return entry;
 }
@@ -104,11 +103,11 @@ std::string TestHost::Variable(const std::string& bracketed) const {
 void TestHost::Init(std::string& title, std::string& author, std::string& hint) {
     char* texts[3] = {nullptr, nullptr, nullptr};
     std::string* targets[3] = {&title, &author, &hint};
-    for (int i = 0; i < 3; ++i) texts[i] = strdup(targets[i]->c_str());
+    for (int i = 0; i < 3; ++i) texts[i] = NewHostString(*targets[i]);
     As<InitPlugInFn>(Entry("nbInitPlugIn"))(reinterpret_cast<void*>(0x1234), &texts[0], &texts[1], &texts[2]);
     for (int i = 0; i < 3; ++i) {
         *targets[i] = texts[i] ? texts[i] : "<null>";
-        std::free(texts[i]);
+        FreeHostString(texts[i]);
     }
 }
 

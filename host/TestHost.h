@@ -1,4 +1,4 @@
-// An in-memory host for tests and benchmarks: it loads the built plug-in with dlopen and
+// An in-memory host for tests and benchmarks: it loads the built plug-in as a library and
 // drives it as the authoring host does, recording what the plug-in registers and keeping the
 // host variables. Its calls and callbacks are declared here, in the host's own conventions,
 // independently of the plug-in's header, so that a mismatch shows.

@@ -1,9 +1,6 @@
 // zorhost: a command-line host for the zorRuby plug-in. It loads the plug-in, makes the
 // authoring host's calls in the host's order, and runs Ruby code or companion functions
 // through the plug-in's exported entry points.
-#include <dlfcn.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "host/HostSystem.h"
 #include "plugin/zorRubyPlugIn.h"
 
 namespace {
@@ -64,8 +62,7 @@ void ZORRUBY_HOSTCALL InterfaceAccess() {}
 
 void ZORRUBY_HOSTCALL GetVariable(const char* name, char** value) {
     const std::string& text = Variables[name];
-    *value = static_cast<char*>(std::malloc(text.size() + 1));
-    if (*value != nullptr) std::memcpy(*value, text.c_str(), text.size() + 1);
+    *value = zorhost::NewHostString(text);
 }
 
 void ZORRUBY_HOSTCALL SetVariable(const char* name, const char* value) {
@@ -88,7 +85,7 @@ struct PlugIn {
 
 template <class F>
 F Entry(void* library, const char* name) {
-    void* entry = dlsym(library, name);
+    void* entry = zorhost::ModuleEntry(library, name);
     if (entry == nullptr) {
         std::cerr << "zorhost: the plug-in has no entry point " << name << "\n";
         std::exit(1);
@@ -96,24 +93,17 @@ F Entry(void* library, const char* name) {
     return reinterpret_cast<F>(entry);
 }
 
-std::string Beside(const char* relative) {
-    char self[4096];
-    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length <= 0) return relative;
-    std::string path(self, static_cast<size_t>(length));
-    return path.substr(0, path.rfind('/') + 1) + relative;
-}
-
 std::string DefaultPlugInPath() {
-    const std::string beside = Beside("zorRuby.nbr");
-    if (access(beside.c_str(), F_OK) == 0) return beside;
-    return Beside("../lib/zorRuby/zorRuby.nbr");
+    const std::string beside = zorhost::ProgramFolder() + "zorRuby.nbr";
+    if (zorhost::FileExists(beside)) return beside;
+    return zorhost::ProgramFolder() + "../lib/zorRuby/zorRuby.nbr";
 }
 
 PlugIn Load(const std::string& path) {
-    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    std::string error;
+    void* library = zorhost::LoadModule(path, error);
     if (library == nullptr) {
-        std::cerr << "zorhost: cannot load the plug-in: " << dlerror() << "\n";
+        std::cerr << "zorhost: cannot load the plug-in: " << error << "\n";
         std::exit(1);
     }
     return PlugIn{
@@ -135,7 +125,7 @@ void Start(const PlugIn& plugin, std::string& title, std::string& author, std::s
     title = texts[0] ? texts[0] : "";
     author = texts[1] ? texts[1] : "";
     hint = texts[2] ? texts[2] : "";
-    for (char* text : texts) std::free(text);
+    for (char* text : texts) zorhost::FreeHostString(text);
     plugin.registerPlugIn(&AddAction, &AddFile, &GetVariable, &SetVariable);
     plugin.registerScriptProcessor(&PlayScript);
     plugin.registerInterfaceAccess(&InterfaceAccess);
@@ -232,7 +222,7 @@ int main(int argc, char** argv) {
     }
     if (command == "repl" && rest.empty()) {
         if (!Connect(plugin)) return Failed();
-        const bool prompt = isatty(STDIN_FILENO);
+        const bool prompt = zorhost::InputIsTerminal();
         int status = 0;
         std::string line;
         for (;;) {
@@ -246,9 +236,7 @@ int main(int argc, char** argv) {
     if (command == "call" && rest.size() == 3) {
         // The plug-in loads the library by its path from inside the library's folder, so a
         // relative path is made whole first.
-        char* whole = realpath(rest[0].c_str(), nullptr);
-        const std::string library = whole != nullptr ? whole : rest[0];
-        std::free(whole);
+        const std::string library = zorhost::WholePath(rest[0]);
         const char* params[] = {library.c_str(), rest[1].c_str(), rest[2].c_str(), "result", nullptr};
         if (plugin.exec(3, const_cast<char**>(params)) == 0) return Failed();
         std::cout << Variables["[result]"] << "\n";

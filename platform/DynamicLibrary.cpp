@@ -13,7 +13,7 @@ std::string LibraryFileOf(const void* address) {
 
 void* OpenLoadedLibrary(const std::string& file) { return dlopen(file.c_str(), RTLD_LAZY | RTLD_NOLOAD); }
 
-void* LoadLibrary(const std::string& path, std::string& reason) {
+void* OpenLibrary(const std::string& path, std::string& reason) {
     void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr) {
         const char* error = dlerror();

@@ -14,7 +14,7 @@ void* OpenLoadedLibrary(const std::string& file);
 
 // Loads a library by its path, unchanged; null when it cannot be loaded, with the loader's
 // reason in `reason`.
-void* LoadLibrary(const std::string& path, std::string& reason);
+void* OpenLibrary(const std::string& path, std::string& reason);
 
 // The address of an exported symbol of the library, or null.
 void* LibrarySymbol(void* library, const char* name);

@@ -1,7 +1,9 @@
 // Large-page advice through madvise, for the whole 2 MB pages that lie inside a block.
 #include "platform/Memory.h"
 
+#if !defined(_WIN32)
 #include <sys/mman.h>
+#endif
 
 #include <cstdint>
 

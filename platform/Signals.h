@@ -2,6 +2,7 @@
 #pragma once
 
 #include <csignal>
+#include <utility>
 #include <vector>
 
 namespace zor {
@@ -14,10 +15,14 @@ public:
     void Restore(const std::vector<int>& keep) const;
 
 private:
+#if defined(_WIN32)
+    std::vector<std::pair<int, void (*)(int)>> handlers_;
+#else
     std::vector<struct sigaction> actions_;
     std::vector<bool> saved_;
     stack_t altStack_{};
     bool altStackSaved_ = false;
+#endif
 };
 
 }  // namespace zor

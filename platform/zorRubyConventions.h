@@ -17,8 +17,11 @@
 #define ZORRUBY_STDCALL
 #endif
 
-/* Marks the plug-in's exports; everything else in the library is hidden. */
-#if defined(__GNUC__)
+/* Marks the plug-in's exports; everything else in the library is hidden. A Windows build
+   names its exports, with their ordinals, in a module-definition file instead. */
+#if defined(_WIN32)
+#define ZORRUBY_EXPORT
+#elif defined(__GNUC__)
 #define ZORRUBY_EXPORT __attribute__((visibility("default")))
 #else
 #define ZORRUBY_EXPORT

@@ -1,9 +1,6 @@
 // The catalogue and its settings file.
 #include "plugin/Catalogue.h"
 
-#include <climits>
-#include <cstdlib>
-
 #include "platform/DynamicLibrary.h"
 #include "platform/Files.h"
 #include "platform/ProfileReader.h"
@@ -31,14 +28,7 @@ constexpr uint8_t KindVariable = 6;
 
 // Where the library was loaded from, made absolute while the current directory is still the
 // one it was loaded relative to.
-std::string LoadedFrom() {
-    const std::string file = LibraryFileOf(reinterpret_cast<const void*>(&LoadedFrom));
-    char* absolute = ::realpath(file.c_str(), nullptr);
-    if (absolute == nullptr) return file;
-    std::string path(absolute);
-    std::free(absolute);
-    return path;
-}
+std::string LoadedFrom() { return AbsolutePath(LibraryFileOf(reinterpret_cast<const void*>(&LoadedFrom))); }
 
 const std::string PlugInPathAtLoad = LoadedFrom();
 
@@ -76,7 +66,7 @@ TActionCatalogue& ActionCatalogue() {
 const std::string& PlugInFilePath() { return PlugInPathAtLoad; }
 
 std::string SettingsPathFor(const std::string& pluginPath) {
-    const size_t slash = pluginPath.rfind('/');
+    const size_t slash = LastPathDelimiter(pluginPath);
     const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     const size_t dot = pluginPath.rfind('.');
     if (dot == std::string::npos || dot < nameStart) return pluginPath + ".ini";

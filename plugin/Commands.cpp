@@ -3,6 +3,7 @@
 
 #include <limits>
 
+#include "platform/LibraryTexts.h"
 #include "plugin/Catalogue.h"
 #include "ruby/Actions.h"
 
@@ -69,9 +70,7 @@ bool ReadCommandNumber(const std::string& text, int32_t& number) {
     return true;
 }
 
-std::string NotAnIntegerMessage(const std::string& text) {
-    return "'" + text + "' ist kein g\xC3\xBCltiger Integerwert";
-}
+std::string NotAnIntegerMessage(const std::string& text) { return texts::NotAValidInteger(text); }
 
 bool RunCommand(int32_t number, const std::string& a3, const std::string& a4, const std::string& a5,
                 const std::string& a6) {

@@ -80,14 +80,14 @@ struct AttachedOutput {
 struct DirectoryRestorer {
     std::optional<std::string> saved = CurrentDirectory();
     ~DirectoryRestorer() {
-        if (saved) SetCurrentDirectory(*saved);
+        if (saved) ChangeDirectory(*saved);
     }
 };
 
 void* CallLibrary(const std::string& path) {
     if (const auto known = CallLibraries.find(path); known != CallLibraries.end()) return known->second;
     std::string reason;
-    void* library = LoadLibrary(path, reason);
+    void* library = OpenLibrary(path, reason);
     if (library == nullptr) throw Exception("The library \"" + path + "\" cannot be loaded: " + reason);
     CallLibraries.emplace(path, library);
     return library;
@@ -143,8 +143,8 @@ bool zorRubySketchupCall(const std::string& libraryPath, const std::string& func
         const DirectoryRestorer restorer;
         // The library's folder is current while it loads and runs; a path without one
         // leaves the directory as it is.
-        if (const size_t slash = libraryPath.rfind('/'); slash != std::string::npos)
-            SetCurrentDirectory(libraryPath.substr(0, slash + 1));
+        if (const size_t slash = LastPathDelimiter(libraryPath); slash != std::string::npos)
+            ChangeDirectory(libraryPath.substr(0, slash + 1));
         void* library = CallLibrary(libraryPath);
         const auto function =
             reinterpret_cast<CompanionFunction>(LibrarySymbol(library, functionName.c_str()));

@@ -193,7 +193,11 @@ void StartInterpreter() {
         const char* failure = nullptr;
         const SignalDispositions signals = SignalDispositions::Save();
         MachineStarted = StartVirtualMachine(failure);
+#if defined(_WIN32)
+        signals.Restore({});
+#else
         signals.Restore({SIGCHLD, SIGVTALRM});
+#endif
         if (!MachineStarted) throw Exception(failure);
     }
     InstallConsole();

@@ -10,10 +10,15 @@
 namespace zor {
 
 VALUE* DataItemAddress(const char* name) {
-    // The interpreter library is linked with us, so it is found again by the file that holds
-    // one of its functions; opening it only adds to its load count, and releasing leaves it.
+    // The interpreter library is linked with us, so it is already loaded: found again by its
+    // file name, or elsewhere by the file that holds one of its functions. Opening it only
+    // adds to its load count, and releasing leaves it.
+#if defined(_WIN32)
+    void* library = OpenLoadedLibrary(ZORRUBY_INTERPRETER_LIBRARY);
+#else
     const std::string file = LibraryFileOf(reinterpret_cast<const void*>(&ruby_setup));
     void* library = file.empty() ? nullptr : OpenLoadedLibrary(file);
+#endif
     if (library == nullptr) throw Exception("The Ruby interpreter library is not loaded in this process");
     // The item is the variable the interpreter itself uses, which a copy in the program may
     // have taken the place of; without one, it is the library's own.

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "host/HostSystem.h"
 #include "host/TestHost.h"
 #include "plugin/zorRubyPlugIn.h"
 
@@ -46,7 +47,7 @@ TEST_F(BadInput, NullPointersForEveryTextOfEveryExport) {
     reinterpret_cast<RegisterOne>(host().Entry("nbRegisterInterfaceAccess"))(nullptr);
     EXPECT_FALSE(host().Exec(1, {"status"}));
     using Play = char*(ZORRUBY_STDCALL*)(const char*);
-    std::free(reinterpret_cast<Play>(host().Entry("neobookPlayAction"))("script"));
+    zorhost::FreeHostString(reinterpret_cast<Play>(host().Entry("neobookPlayAction"))("script"));
     host().Message(1);
     EXPECT_EQ(0, host().setVariableCalls);
 
@@ -54,8 +55,8 @@ TEST_F(BadInput, NullPointersForEveryTextOfEveryExport) {
     using Companion1 = char*(ZORRUBY_STDCALL*)(const char*);
     using Companion2 = char*(ZORRUBY_STDCALL*)(const char*, const char*);
     for (const char* name : {"neobookGetVar", "neobookPlayAction"})
-        std::free(reinterpret_cast<Companion1>(host().Entry(name))(nullptr));
-    std::free(reinterpret_cast<Companion2>(host().Entry("neobookSetVar"))(nullptr, nullptr));
+        zorhost::FreeHostString(reinterpret_cast<Companion1>(host().Entry(name))(nullptr));
+    zorhost::FreeHostString(reinterpret_cast<Companion2>(host().Entry("neobookSetVar"))(nullptr, nullptr));
     EXPECT_EQ("", Var(""));
 
     EXPECT_FALSE(host().CmdExec(nullptr, nullptr, nullptr, nullptr, nullptr));

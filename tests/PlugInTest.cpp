@@ -4,8 +4,8 @@
 // plug-in freshly loaded. The plug-in file is copied into a folder of the test's own, so that
 // the settings file beside it is the test's.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "host/HostSystem.h"
 #include "host/TestHost.h"
 #include "plugin/zorRubyPlugIn.h"
 
@@ -25,10 +26,20 @@ namespace {
 const std::string CompanionA = ZOR_COMPANION_A;
 const std::string CompanionB = ZOR_COMPANION_B;
 
+#if defined(_WIN32)
+constexpr const char* LibrarySuffix = ".dll";
+// Texts are in the system's code page, Windows-1252.
+constexpr const char* NotAnIntegerTail = "' ist kein g\xFCltiger Integerwert";
+#else
+constexpr const char* LibrarySuffix = ".so";
+constexpr const char* NotAnIntegerTail = "' ist kein g\xC3\xBCltiger Integerwert";
+#endif
+
 class PlugIn : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        folder_ = fs::temp_directory_path() / ("zorruby-test-" + std::to_string(getpid()));
+        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        folder_ = fs::temp_directory_path() / ("zorruby-test-" + std::to_string(stamp));
         fs::create_directories(folder_);
         fs::copy_file(ZOR_PLUGIN_FILE, folder_ / "zorRuby.nbr", fs::copy_options::overwrite_existing);
         host_ = new TestHost((folder_ / "zorRuby.nbr").string());
@@ -244,11 +255,12 @@ TEST_F(PlugIn, TheLibraryCallRunsInTheLibrarysFolderAndRestoresTheCurrentOne) {
 TEST_F(PlugIn, ALibraryCallThatCannotRunAnswersFalseAndSaysWhy) {
     host().Register();
     const std::string before = fs::current_path().string();
-    const std::string missing = (fs::path(CompanionA).parent_path() / "missing.so").string();
+    const std::string missing =
+        (fs::path(CompanionA).parent_path() / (std::string("missing") + LibrarySuffix)).string();
     EXPECT_FALSE(host().Exec(3, {missing.c_str(), "Echo", "x", "res"}));
     EXPECT_EQ(0u, Var("[LastError]").find("The library \"" + missing + "\" cannot be loaded: "))
         << Var("[LastError]");
-    EXPECT_NE(std::string::npos, Var("[LastError]").find("missing.so"));
+    EXPECT_NE(std::string::npos, Var("[LastError]").find(std::string("missing") + LibrarySuffix));
     EXPECT_EQ(before, fs::current_path().string());
 
     EXPECT_FALSE(host().Exec(3, {CompanionA.c_str(), "NoSuchFunction", "x", "res"}));
@@ -298,15 +310,15 @@ TEST_F(PlugIn, TheCompanionExportsPassNamesUnchangedAndAnswerFreshBlocks) {
     ASSERT_NE(first, second);
     EXPECT_STREQ("Done", first);
     EXPECT_STREQ("Done", second);
-    std::free(first);
-    std::free(second);
+    zorhost::FreeHostString(first);
+    zorhost::FreeHostString(second);
     EXPECT_EQ("13", Var("Total"));
     char* value = get("Total");
     EXPECT_STREQ("13", value);
-    std::free(value);
+    zorhost::FreeHostString(value);
     char* missing = get(nullptr);
     EXPECT_STREQ("", missing);
-    std::free(missing);
+    zorhost::FreeHostString(missing);
 }
 
 TEST_F(PlugIn, TheCommandListInBothFormsBeforeAndAfterRegistration) {
@@ -340,7 +352,7 @@ TEST_F(PlugIn, CommandNumbersInEveryForm) {
     for (const std::string number :
          {"", "2 ", "two", "2147483648", "-2147483649", "$", "0x", "$100000000", "- 2"}) {
         EXPECT_FALSE(host().CmdExec(number.c_str(), "1+1", "out", "res")) << number;
-        EXPECT_EQ("'" + number + "' ist kein g\xC3\xBCltiger Integerwert", Var("[LastError]"));
+        EXPECT_EQ("'" + number + NotAnIntegerTail, Var("[LastError]"));
     }
     EXPECT_TRUE(host().CmdExec("3", CompanionA.c_str(), "Echo", "via exec", "res"));
     EXPECT_EQ("a:via exec", Var("[res]"));

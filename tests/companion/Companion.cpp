@@ -1,8 +1,14 @@
 // A companion library for the library-call tests. It is built twice, into two folders, each
 // copy answering with its own tag. It reaches the plug-in's companion exports through the
 // loaded plug-in, found by its name.
+#if defined(_WIN32)
+#include <windows.h>
+#define COMPANION_EXPORT __declspec(dllexport)
+#else
 #include <dlfcn.h>
 #include <unistd.h>
+#define COMPANION_EXPORT __attribute__((visibility("default")))
+#endif
 
 #include <cstdlib>
 #include <string>
@@ -22,15 +28,39 @@ const char* Reply(std::string text) {
     return Answer.c_str();
 }
 
+#if defined(_WIN32)
+template <class F>
+F PlugInEntry(const char* name) {
+    HMODULE plugin = GetModuleHandleA("zorRuby.nbr");
+    return plugin != nullptr ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(plugin, name)))
+                             : nullptr;
+}
+
+void Release(char* block) { GlobalFree(block); }
+
+std::string CurrentFolder() {
+    char buffer[4096];
+    const DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
+    return length != 0 && length < sizeof buffer ? std::string(buffer, length) : "<unknown>";
+}
+#else
 template <class F>
 F PlugInEntry(const char* name) {
     void* plugin = dlopen("zorRuby.nbr", RTLD_LAZY | RTLD_NOLOAD);
     return plugin != nullptr ? reinterpret_cast<F>(dlsym(plugin, name)) : nullptr;
 }
 
+void Release(char* block) { std::free(block); }
+
+std::string CurrentFolder() {
+    char buffer[4096];
+    return getcwd(buffer, sizeof buffer) != nullptr ? buffer : "<unknown>";
+}
+#endif
+
 std::string Take(char* block) {
     std::string text = block != nullptr ? block : "<null>";
-    std::free(block);
+    if (block != nullptr) Release(block);
     return text;
 }
 
@@ -38,18 +68,15 @@ std::string Take(char* block) {
 
 extern "C" {
 
-ZORRUBY_EXPORT const char* ZORRUBY_STDCALL Echo(const char* argument) {
+COMPANION_EXPORT const char* ZORRUBY_STDCALL Echo(const char* argument) {
     return Reply(std::string(COMPANION_TAG) + ":" + argument);
 }
 
-ZORRUBY_EXPORT const char* ZORRUBY_STDCALL WorkingDirectory(const char*) {
-    char buffer[4096];
-    return Reply(getcwd(buffer, sizeof buffer) != nullptr ? buffer : "<unknown>");
-}
+COMPANION_EXPORT const char* ZORRUBY_STDCALL WorkingDirectory(const char*) { return Reply(CurrentFolder()); }
 
 // Sets [fromCompanion], asks the host to play the argument as a script, then answers what
 // the host holds in [nested] afterwards.
-ZORRUBY_EXPORT const char* ZORRUBY_STDCALL CallBack(const char* argument) {
+COMPANION_EXPORT const char* ZORRUBY_STDCALL CallBack(const char* argument) {
     using SetVar = char*(ZORRUBY_STDCALL*)(const char*, const char*);
     using GetVar = char*(ZORRUBY_STDCALL*)(const char*);
     using Play = char*(ZORRUBY_STDCALL*)(const char*);
@@ -62,6 +89,6 @@ ZORRUBY_EXPORT const char* ZORRUBY_STDCALL CallBack(const char* argument) {
     return Reply(done + "," + played + "," + Take(get("[nested]")));
 }
 
-ZORRUBY_EXPORT const char* ZORRUBY_STDCALL Nothing(const char*) { return nullptr; }
+COMPANION_EXPORT const char* ZORRUBY_STDCALL Nothing(const char*) { return nullptr; }
 
 }  // extern "C"
