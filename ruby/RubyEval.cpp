@@ -145,6 +145,15 @@ void DefineConsoleMethods(VALUE klass) {
 // ruby_setup and the option processing that loads the interpreter's Ruby-level features.
 // Both catch their own errors; neither can jump past this frame.
 bool StartVirtualMachine(const char*& failure) {
+#if defined(_WIN32)
+    // On Windows the interpreter's locks, its view of the environment, the standard handles
+    // and sockets are set up by its system initialisation, without which its first look at
+    // the environment waits forever. It replaces the vector it is given with the process's
+    // command line; the start-up options stay ours.
+    int count = StartupArgumentCount;
+    char** vector = StartupArguments;
+    ruby_sysinit(&count, &vector);
+#endif
     if (ruby_setup() != 0) {
         failure = StartFailedText;
         return false;

@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   ruby ruby-dev
   gcc-multilib g++-multilib ruby3.1-dev:i386 libgtest-dev:i386 qemu-user
+  g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev googletest dpkg-dev bison wine wine32:i386
 )
 
 missing=()
