@@ -10,9 +10,18 @@
      nbMessage               to notify the plug-in (code 1: forget loaded companion libraries
                              and publish the plug-in's own path in a host variable).
 
-   Texts are zero-terminated 8-bit texts (UTF-8 on POSIX systems); a null text pointer reads as
-   the empty text. A HostString is a block from the C heap (malloc) holding a text and its
-   zero byte; whoever receives one owns it and releases it with free().
+   Texts are zero-terminated 8-bit texts in the system's code page (UTF-8 on POSIX systems,
+   the ANSI code page on Windows); a null text pointer reads as the empty text. A HostString
+   is a block holding a text and its zero byte, from the C heap (malloc) on POSIX systems and
+   from the global heap (GlobalAlloc, GMEM_FIXED) on Windows; whoever receives one owns it and
+   releases it with free(), or on Windows with GlobalFree().
+
+   On 32-bit x86 the host's functions use its register-based convention and the companion
+   exports and the generic commands the standard one (ZORRUBY_HOSTCALL, ZORRUBY_STDCALL). The
+   Windows library exports its functions by these names, undecorated, with the ordinals
+   1 neobookSetVar, 2 neobookGetVar, 3 neobookPlayAction, 4 zorRubyExec, 5 zorRubyCmdList,
+   6 nbMessage, 7 nbRegisterInterfaceAccess, 8 nbRegisterScriptProcessor, 9 nbRegisterPlugIn,
+   10 nbInitPlugIn, 11 nbExecAction.
 
    Companion libraries called by action 3 may reach back into the host while that action runs,
    through neobookGetVar, neobookSetVar and neobookPlayAction.
