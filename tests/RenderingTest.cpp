@@ -12,6 +12,13 @@
 #include "tests/TestSupport.h"
 
 using namespace zor;
+
+// The class library's texts are in the system's code page.
+#if defined(_WIN32)
+#define U_UMLAUT "\xFC"
+#else
+#define U_UMLAUT "\xC3\xBC"
+#endif
 using namespace std::string_literals;
 
 namespace {
@@ -125,7 +132,7 @@ TEST(HostValueText, EqualityWithAnInteger) {
                          "Variante des Typs (String) konnte nicht in Typ (Double) konvertiert werden");
     }
     EXPECT_THROW_MSG(HostValueEqualsInteger(HostValue::Array(0), 2), Exception,
-                     "Ung\xC3\xBCltige Variant-Operation");
+                     "Ung" U_UMLAUT "ltige Variant-Operation");
 }
 
 TEST(HostValueText, ResultsOfTheInterpreterRender) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <vector>
 
@@ -12,6 +13,24 @@ using namespace zor;
 namespace {
 
 void HostHandler(int) {}
+
+#if defined(_WIN32)
+
+// Windows has the C run-time's handlers only, and no alternate stack.
+TEST(Startup, KeepsTheHostsSignalHandlers) {
+    const std::vector<int> signals = {SIGINT, SIGILL, SIGABRT, SIGFPE, SIGSEGV, SIGTERM, SIGBREAK};
+    for (int signal : signals) ASSERT_NE(SIG_ERR, std::signal(signal, HostHandler)) << "signal " << signal;
+
+    TRubyEval evaluator;
+
+    for (int signal : signals)
+        EXPECT_EQ(&HostHandler, std::signal(signal, HostHandler)) << "signal " << signal;
+    HostValue result;
+    evaluator.Evaluate("def deep(n) = deep(n + 1); deep(0)", result);
+    EXPECT_EQ("stack level too deep", evaluator.LastErrorText);
+}
+
+#else
 
 struct sigaction Disposition(int signal) {
     struct sigaction action {};
@@ -47,5 +66,7 @@ TEST(Startup, KeepsTheHostsSignalHandlersAndAlternateStack) {
     evaluator.Evaluate("def deep(n) = deep(n + 1); deep(0)", result);
     EXPECT_EQ("stack level too deep", evaluator.LastErrorText);
 }
+
+#endif
 
 }  // namespace
