@@ -39,7 +39,7 @@ cd "$dir/obj"
 # Extensions that need libraries the cross compiler lacks are left out.
 "$dir/src/ruby/configure" --host=i686-w64-mingw32 --with-baseruby=/usr/bin/ruby --enable-shared \
   --prefix="$prefix" --disable-install-doc \
-  --with-out-ext=openssl,zlib,readline,fiddle,psych,gdbm,dbm,nkf >configure.log 2>&1 ||
+  --with-out-ext=openssl,zlib,readline,fiddle,psych,gdbm,dbm >configure.log 2>&1 ||
   { tail -40 configure.log >&2; exit 1; }
 make -j"$(nproc)" >make.log 2>&1 || { tail -60 make.log >&2; exit 1; }
 make install-nodoc >install.log 2>&1 || { tail -60 install.log >&2; exit 1; }
