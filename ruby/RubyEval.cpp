@@ -146,9 +146,9 @@ void DefineConsoleMethods(VALUE klass) {
 // Both catch their own errors; neither can jump past this frame.
 bool StartVirtualMachine(const char*& failure) {
 #if defined(_WIN32)
-    // On Windows the interpreter's locks, its view of the environment, the standard handles
-    // and sockets are set up by its system initialisation, without which its first look at
-    // the environment waits forever. It replaces the vector it is given with the process's
+    // On Windows the interpreter's locks, sockets, standard handles and environment are set
+    // up by its system initialisation; without it the first file it reads waits forever on
+    // the lock of its socket list. It replaces the vector it is given with the process's
     // command line; the start-up options stay ours.
     int count = StartupArgumentCount;
     char** vector = StartupArguments;

@@ -58,7 +58,7 @@ CC=clang-14 CXX=clang++-14 timed fuzzing sanitized build build-fuzz -DZORRUBY_FU
 
 # The 32-bit Windows plug-in, against a Windows Ruby built from Debian's source of the same
 # Ruby, tested under Wine.
-timed "Windows Ruby" scripts/build-win32-ruby.sh build-win32/ruby
+timed "Windows Ruby" scripts/win32-ruby.sh build-win32/ruby
 timed "Wine prefix" wine_prefix
 timed Windows build build-win32 -DCMAKE_TOOLCHAIN_FILE=cmake/win32.cmake -DZORRUBY_BENCHMARKS=OFF
 echo "test: all passed"

@@ -7,7 +7,8 @@
 #   lib/ruby/3.1.0 (with i386-mingw32/ for the compiled extensions and encodings),
 #   lib/pkgconfig/ruby-3.1.pc.
 # The DLL finds its library relative to itself: it has to stay in bin/, next to lib/.
-# A finished build is kept; run again, the script only checks its stamp.
+# A finished build is kept: run again with the same configuration, the script only checks
+# its stamp.
 set -euo pipefail
 
 me=win32-ruby
@@ -20,8 +21,26 @@ obj=$dir/obj
 prefix=$dir/prefix
 stamp=$prefix/.win32-ruby-complete
 dll=$prefix/bin/msvcrt-ruby310.dll
+baseruby=/usr/bin/ruby
 
-if [ -f "$dll" ] && [ -f "$stamp" ] && grep -q '^complete$' "$stamp"; then
+# Extensions left out: those needing libraries the cross compiler has none of (OpenSSL, zlib,
+# readline, libffi), and the test-only ones, which are never installed. "+" keeps the
+# platform's own exclusions (pty, syslog).
+without_ext='+,fiddle,openssl,readline,zlib,-test-/*'
+# The interpreter links libgcc statically by itself; the extensions do so only when told,
+# else some of them (bigdecimal's 64-bit divisions) need libgcc_s_dw2-1.dll at run time.
+configure_args=(
+  --host=i686-w64-mingw32
+  --with-baseruby="$baseruby"
+  --enable-shared
+  --prefix="$prefix"
+  --disable-install-doc
+  --with-out-ext="$without_ext"
+  LDFLAGS=-static-libgcc
+)
+# The stamp records the configuration it was built with; another one builds again.
+if [ -f "$dll" ] && [ -f "$stamp" ] && [ "$(sed -n 2p "$stamp")" = "${configure_args[*]}" ] &&
+  [ "$(sed -n 3p "$stamp")" = complete ]; then
   exit 0
 fi
 
@@ -64,7 +83,6 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
 fi
 command -v i686-w64-mingw32-gcc >/dev/null || die "i686-w64-mingw32-gcc not found"
-baseruby=/usr/bin/ruby
 case "$("$baseruby" -e 'print RUBY_VERSION')" in
   3.1.*) ;;
   *) die "$baseruby is not Ruby 3.1; the cross build needs a same-version Ruby to run its tools" ;;
@@ -98,72 +116,81 @@ main_archive_oneline() {
          $1 = "deb-src"; print
        }' "$oneline"
 }
-# The first suite of the main archive, whose source package is the one to build.
-main_suite() {
+# The first suite and the first URI of the main archive; the source package to build is the
+# one in that suite.
+main_field() {
   if [ -f "$deb822" ]; then
-    main_archive_deb822 | awk '/^Suites:/ { print $2; exit }'
+    main_archive_deb822 | awk -v f="$1" '!done && $1 == (f == "suite" ? "Suites:" : "URIs:") { print $2; done = 1 }'
   else
-    main_archive_oneline | awk '{ n = 2; if ($2 ~ /^\[/) { while (n <= NF && $n !~ /\]$/) n++; n++ }
-                                  print $(n + 1); exit }'
+    main_archive_oneline | awk -v f="$1" '!done { n = 2; if ($2 ~ /^\[/) { while (n <= NF && $n !~ /\]$/) n++; n++ }
+                                                   print (f == "suite" ? $(n + 1) : $n); done = 1 }'
   fi
 }
+# Whether any apt source file already has a deb-src entry for URI.
 have_deb_src() {
-  local f
+  local uri=${1%/} f
   for f in "$oneline" /etc/apt/sources.list.d/*.list; do
-    [ -f "$f" ] && grep -qE '^[[:space:]]*deb-src[[:space:]]' "$f" && return 0
+    [ -f "$f" ] || continue
+    awk -v u="$uri" '$1 == "deb-src" { for (i = 2; i <= NF; i++) { sub(/\/$/, "", $i); if ($i == u) found = 1 } }
+                     END { exit !found }' "$f" && return 0
   done
   for f in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$f" ] && grep -qE '^Types:.*[[:space:]]deb-src([[:space:]]|$)' "$f" && return 0
+    [ -f "$f" ] || continue
+    awk -v u="$uri" 'BEGIN { RS = ""; FS = "\n" }
+         { src = 0; has = 0
+           for (i = 1; i <= NF; i++) {
+             if ($i ~ /^Types:/ && $i ~ /[: ]deb-src( |$)/) src = 1
+             if ($i ~ /^URIs:/) { n = split($i, w, " "); for (j = 2; j <= n; j++) { sub(/\/$/, "", w[j]); if (w[j] == u) has = 1 } }
+           }
+           if (src && has) found = 1 }
+         END { exit !found }' "$f" && return 0
   done
   return 1
 }
+ruby_source_version() {
+  apt-cache madison ruby3.1 |
+    awk -F' *[|] *' -v suite="$suite" '!done && $3 ~ (" " suite "/") && $3 ~ / Sources$/ { print $2; done = 1 }'
+}
 
-suite=$(main_suite)
-[ -n "$suite" ] || die "no main Debian archive found in $deb822 or $oneline"
-if ! have_deb_src; then
-  if [ -f "$deb822" ]; then
-    entry=$(main_archive_deb822)
-    file=/etc/apt/sources.list.d/win32-ruby-source.sources
-  else
-    entry=$(main_archive_oneline)
-    file=/etc/apt/sources.list.d/win32-ruby-source.list
-  fi
-  [ -n "$entry" ] || die "could not derive a deb-src entry"
-  echo "$me: adding $file"
-  printf '%s\n' "$entry" >"$file"
-  updated=no
+suite=$(main_field suite)
+uri=$(main_field uri)
+if [ -z "$suite" ] || [ -z "$uri" ]; then
+  die "no main Debian archive found in $deb822 or $oneline"
 fi
-# The source index has to be present for the version lookup below.
-madison=$(apt-cache madison ruby3.1)
-case "$madison" in
-  *" Sources"*) ;;
-  *) updated=no; apt_update; madison=$(apt-cache madison ruby3.1) ;;
-esac
-version=$(awk -F' *[|] *' -v suite="$suite" '$3 ~ (" " suite "/") && $3 ~ / Sources$/ { print $2; exit }' <<<"$madison")
-[ -n "$version" ] || die "no ruby3.1 source package in suite $suite"
+version=$(ruby_source_version)
+if [ -z "$version" ]; then
+  if ! have_deb_src "$uri"; then
+    if [ -f "$deb822" ]; then
+      entry=$(main_archive_deb822)
+      file=/etc/apt/sources.list.d/win32-ruby-source.sources
+    else
+      entry=$(main_archive_oneline)
+      file=/etc/apt/sources.list.d/win32-ruby-source.list
+    fi
+    [ -n "$entry" ] || die "could not derive a deb-src entry"
+    echo "$me: adding $file"
+    printf '%s\n' "$entry" >"$file"
+    updated=no
+  fi
+  apt_update
+  version=$(ruby_source_version)
+  [ -n "$version" ] || die "no ruby3.1 source package in suite $suite of $uri"
+fi
 
 # Source: fetched once per version and unpacked with Debian's patches.
 if [ ! -f "$src/ruby/.unpacked" ] || [ "$(cat "$src/ruby/.unpacked")" != "$version" ]; then
   rm -rf "$src"
   mkdir -p "$src"
   (cd "$src" && apt-get -q -o APT::Sandbox::User=root source --download-only "ruby3.1=$version" >/dev/null)
-  dpkg-source -q -x "$src/ruby3.1_${version#*:}.dsc" "$src/ruby" >/dev/null
+  # apt has checked the files against the archive's signed index; dpkg-source's own look at
+  # the uploader's signature needs a keyring that is not installed, so its chatter is kept
+  # in a log.
+  dpkg-source -x "$src/ruby3.1_${version#*:}.dsc" "$src/ruby" >"$src/unpack.log" 2>&1 ||
+    { tail -20 "$src/unpack.log" >&2; die "unpacking the source failed"; }
   echo "$version" >"$src/ruby/.unpacked"
   rm -rf "$obj"
 fi
 
-# Extensions left out: those needing libraries the cross compiler has none of (OpenSSL, zlib,
-# readline, libffi), and the test-only ones, which are never installed. "+" keeps the
-# platform's own exclusions (pty, syslog).
-without_ext='+,fiddle,openssl,readline,zlib,-test-/*'
-configure_args=(
-  --host=i686-w64-mingw32
-  --with-baseruby="$baseruby"
-  --enable-shared
-  --prefix="$prefix"
-  --disable-install-doc
-  --with-out-ext="$without_ext"
-)
 if [ ! -f "$obj/Makefile" ] || [ "$(cat "$obj/.configure-args" 2>/dev/null)" != "${configure_args[*]}" ]; then
   rm -rf "$obj"
   mkdir -p "$obj"
@@ -187,6 +214,18 @@ if [ -n "$outside" ]; then
   head -5 <<<"$outside" >&2
   die "files were installed outside $prefix (listed in $obj/.installed.list)"
 fi
+
+# The installed binaries lose their debugging information (the DLL alone carries over 100 MB
+# of it); the copies in DIR/obj keep it, for addr2line on addresses from a Wine backtrace.
+find "$prefix" -type f \( -name '*.dll' -o -name '*.exe' -o -name '*.so' \) \
+  -exec i686-w64-mingw32-strip --strip-debug {} +
+
+# Nothing installed may need a DLL that a Windows system lacks (the compiler's runtime
+# libraries, say), apart from the interpreter's own.
+needs=$(find "$prefix" -type f \( -name '*.dll' -o -name '*.exe' -o -name '*.so' \) \
+  -exec i686-w64-mingw32-objdump -p {} + |
+  awk '/^\/|:[[:space:]]+file format/ { file = $1 } $1 == "DLL" && $2 == "Name:" && tolower($3) ~ /^lib/ && tolower($3) != "msvcrt-ruby310.dll" { print file, $3 }')
+[ -z "$needs" ] || { echo "$needs" >&2; die "installed files need DLLs that are not installed"; }
 
 for f in "$dll" "$prefix/lib/libmsvcrt-ruby310.dll.a" \
   "$prefix/include/ruby-3.1.0/ruby.h" "$prefix/include/ruby-3.1.0/i386-mingw32/ruby/config.h" \
