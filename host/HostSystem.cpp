@@ -31,11 +31,9 @@ void* ModuleEntry(void* module, const char* name) {
     return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module), name));
 }
 
-char* NewHostString(const std::string& text) {
-    char* block = static_cast<char*>(GlobalAlloc(GMEM_FIXED, text.size() + 1));
-    if (block != nullptr) std::memcpy(block, text.c_str(), text.size() + 1);
-    return block;
-}
+namespace {
+char* HostBlock(size_t bytes) { return static_cast<char*>(GlobalAlloc(GMEM_FIXED, bytes)); }
+}  // namespace
 
 void FreeHostString(char* block) {
     if (block != nullptr) GlobalFree(block);
@@ -74,11 +72,9 @@ void* LoadModule(const std::string& path, std::string& error) {
 
 void* ModuleEntry(void* module, const char* name) { return dlsym(module, name); }
 
-char* NewHostString(const std::string& text) {
-    char* block = static_cast<char*>(std::malloc(text.size() + 1));
-    if (block != nullptr) std::memcpy(block, text.c_str(), text.size() + 1);
-    return block;
-}
+namespace {
+char* HostBlock(size_t bytes) { return static_cast<char*>(std::malloc(bytes)); }
+}  // namespace
 
 void FreeHostString(char* block) { std::free(block); }
 
@@ -103,5 +99,11 @@ bool FileExists(const std::string& path) { return access(path.c_str(), F_OK) == 
 bool InputIsTerminal() { return isatty(STDIN_FILENO) != 0; }
 
 #endif
+
+char* NewHostString(const std::string& text) {
+    char* block = HostBlock(text.size() + 1);
+    if (block != nullptr) std::memcpy(block, text.c_str(), text.size() + 1);
+    return block;
+}
 
 }  // namespace zorhost
