@@ -1,5 +1,5 @@
-// The host's operating-system calls: the dynamic loader and the C heap on POSIX systems, the
-// Windows loader and the global heap on Windows.
+// The host's operating-system calls: the C heap and /proc on POSIX systems, the global heap
+// and the module table on Windows.
 #include "host/HostSystem.h"
 
 #include <cstring>
@@ -10,7 +10,6 @@
 
 #include <vector>
 #else
-#include <dlfcn.h>
 #include <unistd.h>
 
 #include <climits>
@@ -20,16 +19,6 @@
 namespace zorhost {
 
 #if defined(_WIN32)
-
-void* LoadModule(const std::string& path, std::string& error) {
-    HMODULE module = LoadLibraryA(path.c_str());
-    if (module == nullptr) error = "error " + std::to_string(GetLastError());
-    return reinterpret_cast<void*>(module);
-}
-
-void* ModuleEntry(void* module, const char* name) {
-    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module), name));
-}
 
 namespace {
 char* HostBlock(size_t bytes) { return static_cast<char*>(GlobalAlloc(GMEM_FIXED, bytes)); }
@@ -49,28 +38,9 @@ std::string ProgramFolder() {
     return path.substr(0, path.find_last_of("\\/") + 1);
 }
 
-std::string WholePath(const std::string& path) {
-    char whole[MAX_PATH * 4];
-    const DWORD length = GetFullPathNameA(path.c_str(), sizeof whole, whole, nullptr);
-    return length != 0 && length < sizeof whole ? std::string(whole, length) : path;
-}
-
-bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 bool InputIsTerminal() { return _isatty(0) != 0; }
 
 #else
-
-void* LoadModule(const std::string& path, std::string& error) {
-    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (module == nullptr) error = dlerror();
-    return module;
-}
-
-void* ModuleEntry(void* module, const char* name) { return dlsym(module, name); }
 
 namespace {
 char* HostBlock(size_t bytes) { return static_cast<char*>(std::malloc(bytes)); }
@@ -85,16 +55,6 @@ std::string ProgramFolder() {
     const std::string path(self, static_cast<size_t>(length));
     return path.substr(0, path.rfind('/') + 1);
 }
-
-std::string WholePath(const std::string& path) {
-    char* whole = realpath(path.c_str(), nullptr);
-    if (whole == nullptr) return path;
-    std::string text(whole);
-    std::free(whole);
-    return text;
-}
-
-bool FileExists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
 
 bool InputIsTerminal() { return isatty(STDIN_FILENO) != 0; }
 

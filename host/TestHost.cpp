@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "host/HostSystem.h"
+#include "platform/DynamicLibrary.h"
 
 #if defined(__i386__)
 #define HOST_REGISTER __attribute__((regparm(3), stdcall))
@@ -73,7 +74,7 @@ F As(void* entry) {
 
 TestHost::TestHost(const std::string& pluginPath) {
     std::string error;
-    library_ = LoadModule(pluginPath, error);
+    library_ = zor::OpenLibrary(pluginPath, error);
     if (library_ == nullptr) throw std::runtime_error("cannot load the plug-in: " + error);
     for (const char* name : {"nbInitPlugIn", "nbRegisterPlugIn", "nbRegisterScriptProcessor",
                              "nbRegisterInterfaceAccess", "nbExecAction", "nbMessage", "neobookSetVar",
@@ -90,7 +91,7 @@ TestHost::~TestHost() {
 }
 
 void* TestHost::Entry(const char* name) const {
-    void* entry = ModuleEntry(library_, name);
+    void* entry = zor::LibrarySymbol(library_, name);
     if (entry == nullptr) throw std::runtime_error(std::string("the plug-in lacks ") + name);
     return entry;
 }

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "host/HostSystem.h"
+#include "platform/DynamicLibrary.h"
+#include "platform/Files.h"
 #include "plugin/zorRubyPlugIn.h"
 
 namespace {
@@ -85,7 +87,7 @@ struct PlugIn {
 
 template <class F>
 F Entry(void* library, const char* name) {
-    void* entry = zorhost::ModuleEntry(library, name);
+    void* entry = zor::LibrarySymbol(library, name);
     if (entry == nullptr) {
         std::cerr << "zorhost: the plug-in has no entry point " << name << "\n";
         std::exit(1);
@@ -95,13 +97,13 @@ F Entry(void* library, const char* name) {
 
 std::string DefaultPlugInPath() {
     const std::string beside = zorhost::ProgramFolder() + "zorRuby.nbr";
-    if (zorhost::FileExists(beside)) return beside;
+    if (zor::FileExists(beside)) return beside;
     return zorhost::ProgramFolder() + "../lib/zorRuby/zorRuby.nbr";
 }
 
 PlugIn Load(const std::string& path) {
     std::string error;
-    void* library = zorhost::LoadModule(path, error);
+    void* library = zor::OpenLibrary(path, error);
     if (library == nullptr) {
         std::cerr << "zorhost: cannot load the plug-in: " << error << "\n";
         std::exit(1);
@@ -236,7 +238,7 @@ int main(int argc, char** argv) {
     if (command == "call" && rest.size() == 3) {
         // The plug-in loads the library by its path from inside the library's folder, so a
         // relative path is made whole first.
-        const std::string library = zorhost::WholePath(rest[0]);
+        const std::string library = zor::AbsolutePath(rest[0]);
         const char* params[] = {library.c_str(), rest[1].c_str(), rest[2].c_str(), "result", nullptr};
         if (plugin.exec(3, const_cast<char**>(params)) == 0) return Failed();
         std::cout << Variables["[result]"] << "\n";

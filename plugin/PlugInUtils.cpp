@@ -50,11 +50,13 @@ bool SetHostVariable(const std::string& fullName, const char* value) {
 }
 
 char* GetVariableForCompanion(const char* name) {
-    char* value = nullptr;
-    if (Host().GetVariable != nullptr) Host().GetVariable(name != nullptr ? name : "", &value);
-    std::string copy = TextOf(value);
-    FreeHostString(&value);
-    return NewHostString(copy);
+    // The host's block is released however the copy ends.
+    struct HostBlock {
+        char* text = nullptr;
+        ~HostBlock() { FreeHostString(&text); }
+    } value;
+    if (Host().GetVariable != nullptr) Host().GetVariable(name != nullptr ? name : "", &value.text);
+    return NewHostString(value.text != nullptr ? std::string_view(value.text) : std::string_view());
 }
 
 char* SetVariableForCompanion(const char* name, const char* value) {
